@@ -1,0 +1,53 @@
+# The two commands of the README: `make run` and `make test`.
+# Both install the Debian packages they need, configure, build incrementally, then act.
+
+BUILD    ?= build
+ASAN_BUILD ?= build-asan
+CMAKE_FLAGS ?=
+PKGS := cmake ninja-build g++ ccache qt6-base-dev libgl-dev libglx-dev \
+        fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick \
+        clang libclang-rt-14-dev libbenchmark-dev appstream binutils
+
+.PHONY: all deps configure build run test test-fast test-asan soak bench fuzz artwork clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PKGS); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "Installing:" $$missing; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	  else \
+	    echo "Missing packages. Run:"; echo "  sudo apt-get update && sudo apt-get install -y" $$missing; exit 1; \
+	  fi; \
+	fi
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display: starting the game on a virtual screen (Xvfb)."; \
+	  xvfb-run -a $(BUILD)/app/vesk; \
+	else $(BUILD)/app/vesk; fi
+
+test-fast: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+$(ASAN_BUILD)/build.ninja: | deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVESK_SANITIZE=ON $(CMAKE_FLAGS)
+
+test-asan: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+test: test-fast test-asan
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

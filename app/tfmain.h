@@ -1,0 +1,129 @@
+#pragma once
+
+#include "cardbatch.h"
+#include "gameplace.h"
+#include "playerplace.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+
+#include <cstdint>
+
+class QAction;
+class QMenu;
+
+enum TGameState : std::uint8_t {
+    gsIdle = 0,
+    gsOver = 1,
+    gsCPUAttack = 2,
+    gsManAttack = 3,
+    gsCPUTakes = 4,
+    gsManTakes = 5
+};
+
+// The main window; it also holds the game engine, whose methods are spread over the
+// tfmain_*.cpp files by concern.
+class TfMain : public QMainWindow {
+    Q_OBJECT
+    friend class TfMainProbe; // tests, benchmarks and the game driver look inside
+public:
+    explicit TfMain(QWidget* parent = nullptr);
+    ~TfMain() override;
+
+    // The components, in the order of the layout.
+    QMenuBar* MainMenu = nullptr;
+    QMenu* N1 = nullptr;
+    QAction* mmNewGame = nullptr;
+    QAction* N3 = nullptr;
+    QAction* mmExit = nullptr;
+    TPlayerPlace* PlayerPlace2 = nullptr; // the computer's hand, top
+    TPlayerPlace* PlayerPlace1 = nullptr; // the human's hand, bottom
+    TGamePlace* GamePlace = nullptr;
+    TCardBatch* CardBatch = nullptr;
+    QPushButton* bbtStop = nullptr;
+    QLabel* lMessage = nullptr;
+    QAction* mmHintVisible = nullptr;
+    QAction* mmSpeedGame = nullptr;
+    QAction* N2 = nullptr;
+    QAction* mmStatistic = nullptr;
+    QAction* N4 = nullptr;
+    QMenu* N5 = nullptr;
+    QAction* mmAbout = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Shell (tfmain_shell.cpp)
+    void CreateLayout();
+    void CreateMenu();
+    void FormCreate();
+    void FormDestroy();
+    void mmExitClick();
+    void mmAboutClick();
+
+    // Settings and counters (tfmain_settings.cpp)
+    void ReadWriteSettings(bool Save);
+    void mmHintVisibleClick();
+    void mmSpeedGameClick();
+
+    // Statistics (tfmain_statistic.cpp)
+    void mmStatisticClick();
+
+    // Game flow (tfmain_flow.cpp)
+    void mmNewGameClick();
+    void SetState(TGameState state);
+    void SetTurn(TPlayerPlace* hand);
+    TPlayerPlace* FirstPlayer(TPlayerPlace* man, TPlayerPlace* cpu, TCardSuit trump);
+    void RefillHands();
+    bool CheckGameOver();
+    void CPUMove();
+    void TakeClick();
+    void BeatenClick();
+    void NoMoreClick();
+    void Delay(int ms);
+    void SetMessage(const QString& text);
+
+    // The computer's attack (tfmain_attack.cpp)
+    int ChooseAttack(const QList<TCard*>& hand);
+    int LowestCard(const QList<TCard*>& list);
+    int PreferPair(const QList<TCard*>& hand, const QList<TCard*>& list);
+
+    // The computer's defence (tfmain_defence.cpp)
+    int ChooseDefence(const QList<TCard*>& hand);
+
+    // Legality (tfmain_legality.cpp)
+    bool CanPlay(std::uint8_t kind, TCard* card);
+    bool ValueOnTable(TCardValue value);
+
+    // The human's moves (tfmain_human.cpp)
+    void PlayerPlace1CardClick(TCard* card);
+    void PlayerPlace1CardDblClick(TCard* card);
+    void GamePlaceMouseDown(Qt::MouseButton button, Qt::MouseButtons buttons,
+                            Qt::KeyboardModifiers modifiers, int x, int y);
+
+    // Runs an entry point of the engine; a close asked for meanwhile happens after it.
+    template <typename F> void Handler(F&& body);
+    void ConnectStop(void (TfMain::*handler)());
+
+    // Counters, from the human's side.
+    std::int32_t Draw = 0;
+    std::int32_t Wins = 0;
+    std::int32_t Lose = 0;
+    TPlayerPlace* LastWinner = nullptr;
+    TGameState State = gsIdle;
+    bool FirstBout = false;
+
+    QMetaObject::Connection FStopConnection;
+    int FHandlerDepth = 0;
+    bool FCloseRequested = false;
+    bool FDestroyed = false;
+    // Which stored values the load could not read; they are not overwritten at exit.
+    std::uint8_t FUnreadValues = 0;
+};
+
+extern TfMain* fMain;

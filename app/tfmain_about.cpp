@@ -1,0 +1,4 @@
+// Temporary until the About dialog lands.
+#include "tfmain.h"
+
+void TfMain::mmAboutClick() {}

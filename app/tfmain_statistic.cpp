@@ -1,0 +1,4 @@
+// Temporary until the statistics dialog lands.
+#include "tfmain.h"
+
+void TfMain::mmStatisticClick() {}

@@ -1,0 +1,90 @@
+#include "card.h"
+
+#include <QMouseEvent>
+
+TCard::TCard(QWidget* owner) : QWidget(owner) {
+    setGeometry(0, 0, CardWidth, CardHeight);
+    FPen = QPen(Qt::black, 2, Qt::SolidLine);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+TCard::~TCard() = default;
+
+std::uint8_t TCard::CardNomber() const {
+    return static_cast<std::uint8_t>(FSuit * 10 + FValue);
+}
+
+void TCard::SetCardNomber(std::uint8_t n) {
+    FSuit = static_cast<TCardSuit>(n / 10);
+    FValue = static_cast<TCardValue>(n % 10);
+    if (FFaced)
+        update();
+}
+
+void TCard::SetOrientation(TCardOrientation o) {
+    FOrientation = o;
+    if (o == coVertical)
+        resize(CardWidth, CardHeight);
+    else
+        resize(CardHeight, CardWidth);
+}
+
+void TCard::setVisible(bool visible) {
+    FVisible = visible;
+    // A card without a parent would become a window of its own: it never shows.
+    if (visible && !parentWidget())
+        return;
+    QWidget::setVisible(visible);
+}
+
+void TCard::SetParentControl(QWidget* parent) {
+    if (parent == parentWidget())
+        return;
+    FPressed = false;
+    FDoublePressed = false;
+    QWidget::setParent(parent);
+    if (parent && FVisible)
+        QWidget::setVisible(true);
+}
+
+int TCard::CompareCards(const TCard* a, const TCard* b) {
+    if (a->IsTrump && !b->IsTrump)
+        return 1;
+    if (!a->IsTrump && b->IsTrump)
+        return -1;
+    const int na = a->CardNomber();
+    const int nb = b->CardNomber();
+    return na > nb ? 1 : (na < nb ? -1 : 0);
+}
+
+// A click is reported at the release over the card that was pressed; the second press of a
+// double click is reported at its release, so that whoever plays the card may move it.
+void TCard::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        FPressed = true;
+    event->accept();
+}
+
+void TCard::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        FDoublePressed = true;
+    event->accept();
+}
+
+void TCard::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool wasDouble = FDoublePressed;
+    const bool wasPressed = FPressed;
+    FPressed = false;
+    FDoublePressed = false;
+    if (wasDouble) {
+        if (OnDblClick)
+            OnDblClick(this);
+    } else if (wasPressed && rect().contains(event->position().toPoint())) {
+        if (OnClick)
+            OnClick(this);
+    }
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QImage>
+#include <QPen>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+using TCardValue = std::uint8_t; // 0..8 = six..ace
+using TCardSuit = std::uint8_t;  // 0..3 = clubs, diamonds, hearts, spades
+
+enum TCardOrientation : std::uint8_t { coVertical = 0, coHorisontal = 1 };
+
+class TCard;
+using TCardEvent = std::function<void(TCard*)>;
+
+// One card of the pack: a small child control that paints its face or its back.
+// The stock pile owns all 36; hands and the table only re-parent them.
+class TCard : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int CardWidth = 71;
+    static constexpr int CardHeight = 96;
+
+    explicit TCard(QWidget* owner = nullptr);
+    ~TCard() override;
+
+    TCardValue Value() const { return FValue; }
+    void SetValue(TCardValue v) { FValue = v; }
+    TCardSuit Suit() const { return FSuit; }
+    void SetSuit(TCardSuit s) { FSuit = s; }
+
+    // Suit * 10 + Value; writing repaints only a face-up card and never reloads the picture.
+    std::uint8_t CardNomber() const;
+    void SetCardNomber(std::uint8_t n);
+
+    bool Faced() const { return FFaced; }
+    void SetFaced(bool f) { FFaced = f; } // never repaints by itself
+
+    TCardOrientation Orientation() const { return FOrientation; }
+    void SetOrientation(TCardOrientation o);
+
+    // The card's own notion of visibility: a parentless card keeps it but shows nowhere,
+    // and it applies again as soon as the card has a parent.
+    bool Visible() const { return FVisible; }
+    void setVisible(bool visible) override;
+
+    // Re-parent keeping the card's visibility; no change (and no restacking) when the
+    // parent is already this one.
+    void SetParentControl(QWidget* parent);
+
+    QImage FaceBitmap; // the face picture, 71 x 96 at ratio 1
+    QImage FaceBitmap2x; // the same face at twice the size, for dense screens (may be null)
+    int Index = -1;
+    bool IsTrump = false;
+    bool Selected = false;
+
+    TCardEvent OnClick;
+    TCardEvent OnDblClick;
+
+    // Hand order: plain cards first by card number, then trumps by card number.
+    static int CompareCards(const TCard* a, const TCard* b);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void PaintFace(QPainter& p);
+    void PaintBack(QPainter& p);
+    // What the parent shows at a point of its client area; invalid when it shows nothing there.
+    QColor ParentColorAt(QPoint at) const;
+
+    TCardValue FValue = 0;
+    TCardSuit FSuit = 0;
+    bool FFaced = false;
+    TCardOrientation FOrientation = coVertical;
+    bool FVisible = true;
+    QPen FPen;
+    bool FPressed = false;
+    bool FDoublePressed = false;
+};

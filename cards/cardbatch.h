@@ -1,0 +1,39 @@
+#pragma once
+
+#include "card.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+// The stock pile: creates and owns the 36 cards, shuffles and deals them.
+class TCardBatch : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCardBatch(QWidget* owner = nullptr);
+    ~TCardBatch() override;
+
+    std::array<std::uint8_t, 36> Numbers{};
+    std::array<QPointer<TCard>, 36> Cards; // 0 = trump card, Count - 1 = top of the stock
+
+    std::int8_t Count() const { return FCount; }
+    TCardSuit TrumpSuit() const { return Cards[0]->Suit(); }
+    TCardValue TrumpValue() const { return Cards[0]->Value(); }
+
+    void FillNumbers();
+    void Shuffle();
+    TCard* PopCard();
+
+    // Where each shuffle takes its seed; the clock's UTC time of day in ms unless replaced.
+    static std::function<std::uint32_t()> SeedSource;
+    static std::uint32_t ClockSeed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::int8_t FCount = 0;
+};

@@ -1,0 +1,59 @@
+#include "gameplace.h"
+
+#include <QMouseEvent>
+
+void DetachCards(QWidget* container) {
+    const QList<TCard*> cards = container->findChildren<TCard*>(Qt::FindDirectChildrenOnly);
+    for (TCard* card : cards)
+        card->SetParentControl(nullptr);
+}
+
+TGamePlace::TGamePlace(QWidget* owner) : QFrame(owner) {}
+
+TGamePlace::~TGamePlace() { DetachCards(this); }
+
+void TGamePlace::PutAttack(TCard* card) {
+    const int k = AttackCount();
+    card->SetParentControl(this);
+    card->raise();
+    card->move(75 * k + 4, 4);
+    card->SetFaced(true);
+    card->update();
+    AttackCards.append(card);
+    Cards.append(card);
+}
+
+void TGamePlace::PutDefence(TCard* card) {
+    const int k = DefenceCount();
+    card->SetParentControl(this);
+    card->move(75 * k + 8, 52);
+    card->SetFaced(true);
+    card->update();
+    card->raise();
+    DefenceCards.append(card);
+    Cards.append(card);
+}
+
+void TGamePlace::ClearTable() {
+    for (TCard* card : Cards) {
+        if (card->parentWidget() == this)
+            card->SetParentControl(nullptr);
+    }
+    AttackCards.clear();
+    DefenceCards.clear();
+    Cards.clear();
+}
+
+TCard* TGamePlace::UnbeatenCard() const {
+    if (AttackCards.size() == DefenceCards.size())
+        return nullptr;
+    return AttackCards.last();
+}
+
+void TGamePlace::mousePressEvent(QMouseEvent* event) {
+    if (OnMouseDown) {
+        const QPoint at = event->position().toPoint();
+        OnMouseDown(event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
+    }
+    QFrame::mousePressEvent(event);
+}

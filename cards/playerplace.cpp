@@ -1,0 +1,121 @@
+#include "playerplace.h"
+
+#include "gameplace.h"
+
+#include <algorithm>
+
+TPlayerPlace::TPlayerPlace(QWidget* owner) : QFrame(owner) {}
+
+TPlayerPlace::~TPlayerPlace() { DetachCards(this); }
+
+void TPlayerPlace::SetFaced(bool faced) {
+    FFaced = faced;
+    for (TCard* card : Cards) {
+        card->SetFaced(faced);
+        card->update();
+    }
+}
+
+void TPlayerPlace::Arrange() {
+    std::sort(Cards.begin(), Cards.end(),
+              [](const TCard* a, const TCard* b) { return TCard::CompareCards(a, b) < 0; });
+    for (int i = 0; i < Cards.size(); ++i) {
+        Cards[i]->Index = i;
+        Cards[i]->raise();
+    }
+    const int n = int(Cards.size());
+    const int w = width(); // the overall width, border included
+    if (n == 0)
+        return;
+    if (w - 75 * n > 0) {
+        for (int i = 0; i < n; ++i)
+            Cards[i]->move((w - 75 * n) / 2 + 75 * i, Cards[i]->y());
+    } else {
+        // A single card that does not fit stands at the left edge.
+        const int step = n > 1 ? (w - 75) / (n - 1) : 0;
+        for (int i = 0; i < n; ++i)
+            Cards[i]->move(2 + step * i, Cards[i]->y());
+    }
+}
+
+void TPlayerPlace::AddCard(TCard* card) {
+    card->SetOrientation(coVertical);
+    card->setVisible(true);
+    card->SetParentControl(this);
+    card->raise();
+    card->SetFaced(FFaced);
+    card->move(card->x(), 9);
+    card->OnClick = [this](TCard* c) { CardClick(c); };
+    card->OnDblClick = [this](TCard* c) { CardDblClick(c); };
+    Cards.append(card);
+    card->Index = int(Cards.size()) - 1;
+    Arrange();
+}
+
+void TPlayerPlace::AddCards(const QList<TCard*>& cards) {
+    const QList<TCard*> copy = cards; // the list may be one that changes meanwhile
+    for (TCard* card : copy) {
+        AddCard(card);
+        if (Player == ptMan)
+            card->move(card->x(), 0);
+    }
+}
+
+int TPlayerPlace::FindMinCard(TCardValue bound, TCardSuit suit) const {
+    int found = -1;
+    for (int i = 0; i < Cards.size(); ++i) {
+        const TCard* c = Cards[i];
+        if (c->Suit() != suit || c->Value() < bound)
+            continue;
+        if (found < 0 || c->Value() < Cards[found]->Value())
+            found = i;
+    }
+    return found;
+}
+
+int TPlayerPlace::FindMaxCard(TCardValue bound, TCardSuit suit) const {
+    int found = -1;
+    for (int i = 0; i < Cards.size(); ++i) {
+        const TCard* c = Cards[i];
+        if (c->Suit() != suit || c->Value() > bound)
+            continue;
+        if (found < 0 || c->Value() > Cards[found]->Value())
+            found = i;
+    }
+    return found;
+}
+
+TCard* TPlayerPlace::ExtractCard(int index) {
+    TCard* card = Cards[index];
+    card->OnClick = nullptr;
+    card->OnDblClick = nullptr;
+    Cards.removeAt(index);
+    for (int i = 0; i < Cards.size(); ++i)
+        Cards[i]->Index = i;
+    return card;
+}
+
+void TPlayerPlace::CardClick(QObject* sender) {
+    auto* clicked = qobject_cast<TCard*>(sender);
+    if (!clicked)
+        return;
+    for (TCard* card : Cards) {
+        card->raise();
+        if (card->CardNomber() != clicked->CardNomber()) {
+            if (card->y() != 9)
+                card->move(card->x(), 9);
+            card->Selected = false;
+        }
+    }
+    clicked->move(clicked->x(), 0);
+    clicked->raise();
+    // The receiver still sees whether the card was raised before this click.
+    if (OnCardClick)
+        OnCardClick(clicked);
+    clicked->Selected = true;
+}
+
+void TPlayerPlace::CardDblClick(QObject* sender) {
+    if (OnCardDblClick)
+        OnCardDblClick(qobject_cast<TCard*>(sender));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "card.h"
+
+#include <QFrame>
+#include <QList>
+
+#include <cstdint>
+
+enum TVeskPlayerType : std::uint8_t { ptMan = 0, ptCPU = 1 };
+
+// One player's hand: a sorted row of borrowed cards that relays clicks on them.
+class TPlayerPlace : public QFrame {
+    Q_OBJECT
+public:
+    explicit TPlayerPlace(QWidget* owner = nullptr);
+    ~TPlayerPlace() override;
+
+    QList<TCard*> Cards;
+    TVeskPlayerType Player = ptMan;
+    std::uint8_t Role = 0; // the engine's: 1 attacks, 2 defends
+    TCardEvent OnCardClick;
+    TCardEvent OnCardDblClick;
+
+    bool Faced() const { return FFaced; }
+    void SetFaced(bool faced);
+
+    std::uint8_t CardCount() const { return static_cast<std::uint8_t>(Cards.size()); }
+    void Arrange();
+    void AddCard(TCard* card);
+    void AddCards(const QList<TCard*>& cards);
+    int FindMinCard(TCardValue bound, TCardSuit suit) const;
+    int FindMaxCard(TCardValue bound, TCardSuit suit) const;
+    TCard* ExtractCard(int index);
+    void ClearHand() { Cards.clear(); }
+
+    void CardClick(QObject* sender);
+    void CardDblClick(QObject* sender);
+
+private:
+    bool FFaced = false;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <exception>
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace vesk {
+
+// Every modal dialog and box of the program is shown through here, so that tests and the
+// game driver can answer it without a person. The hook gets the dialog, not yet shown, and
+// returns the result the dialog would have ended with.
+using ModalHook = std::function<int(QDialog*)>;
+void SetModalHook(ModalHook hook);
+int ExecModal(QDialog* dialog);
+
+// The standard modal box with one OK button, owned by the parent.
+void MessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                const QString& text);
+
+// The standard error box: the application title, stop icon, OK, the error's text.
+void ShowError(const QString& text);
+void ShowError(const std::exception& error);
+
+// Runs a handler and shows whatever it throws in the standard error box, so that no
+// exception unwinds through Qt.
+template <typename F> void Guarded(F&& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        ShowError(e);
+    } catch (...) {
+        ShowError(QStringLiteral("Unknown error"));
+    }
+}
+
+} // namespace vesk
