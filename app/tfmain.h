@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include <cstdint>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -55,7 +56,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Shell (tfmain_shell.cpp)
@@ -107,7 +107,7 @@ private:
                             Qt::KeyboardModifiers modifiers, int x, int y);
 
     // Runs an entry point of the engine; a close asked for meanwhile happens after it.
-    template <typename F> void Handler(F&& body);
+    void Handler(const std::function<void()>& body);
     void ConnectStop(void (TfMain::*handler)());
 
     // Counters, from the human's side.

@@ -1,0 +1,28 @@
+#include "inputblocker.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+InputBlocker::InputBlocker() { QCoreApplication::instance()->installEventFilter(this); }
+
+InputBlocker::~InputBlocker() { QCoreApplication::instance()->removeEventFilter(this); }
+
+bool InputBlocker::eventFilter(QObject*, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ShortcutOverride:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+// While it lives, the application takes no mouse, key or shortcut input: the window keeps
+// painting (and does not turn grey as a disabled window would).
+class InputBlocker : public QObject {
+public:
+    InputBlocker();
+    ~InputBlocker() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};

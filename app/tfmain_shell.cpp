@@ -1,0 +1,205 @@
+#include "tfmain.h"
+
+#include "modal.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLayout>
+#include <QMenu>
+#include <QScreen>
+#include <QShortcut>
+
+TfMain* fMain = nullptr;
+
+namespace {
+const QColor Green(0, 128, 0);
+const QColor Navy(0, 0, 128);
+
+QFont PixelFont(const QString& family, int pixels) {
+    QFont f(family);
+    f.setPixelSize(pixels);
+    return f;
+}
+
+void MakeGreenPanel(QFrame* panel) {
+    panel->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, Green);
+    panel->setPalette(pal);
+}
+} // namespace
+
+TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
+    fMain = this;
+    setWindowTitle(QStringLiteral("Веск подкидной"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vesk-32.png")));
+    // "System" has no counterpart here; DejaVu Sans stands in for it.
+    setFont(PixelFont(QStringLiteral("DejaVu Sans"), 13));
+    CreateMenu();
+    CreateLayout();
+    FormCreate();
+}
+
+TfMain::~TfMain() {
+    hide();
+    FormDestroy();
+    if (fMain == this)
+        fMain = nullptr;
+}
+
+void TfMain::CreateMenu() {
+    MainMenu = menuBar();
+    N1 = MainMenu->addMenu(QStringLiteral("Игра"));
+    mmNewGame = N1->addAction(QStringLiteral("Новая игра"));
+    mmNewGame->setShortcut(QKeySequence(Qt::Key_F2));
+    N3 = N1->addSeparator();
+    mmHintVisible = N1->addAction(QStringLiteral("Подсказка"));
+    mmSpeedGame = N1->addAction(QStringLiteral("Быстпрая игра"));
+    N4 = N1->addSeparator();
+    mmStatistic = N1->addAction(QStringLiteral("Статистика..."));
+    mmStatistic->setShortcut(QKeySequence(Qt::Key_F3));
+    N2 = N1->addSeparator();
+    mmExit = N1->addAction(QStringLiteral("Выход"));
+    mmExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    N5 = MainMenu->addMenu(QStringLiteral("&?"));
+    mmAbout = N5->addAction(QStringLiteral("О программе"));
+
+    for (QAction* item : {mmHintVisible, mmSpeedGame}) {
+        item->setCheckable(true);
+        item->setChecked(true);
+    }
+    for (QAction* item : {mmNewGame, mmStatistic, mmExit})
+        item->setShortcutContext(Qt::WindowShortcut);
+
+    connect(mmNewGame, &QAction::triggered, this, [this] { Handler([this] { mmNewGameClick(); }); });
+    connect(mmStatistic, &QAction::triggered, this,
+            [this] { Handler([this] { mmStatisticClick(); }); });
+    connect(mmExit, &QAction::triggered, this, [this] { Handler([this] { mmExitClick(); }); });
+    connect(mmAbout, &QAction::triggered, this, [this] { Handler([this] { mmAboutClick(); }); });
+    // Qt has already toggled the check mark; undo that so only the handler changes it.
+    connect(mmHintVisible, &QAction::triggered, this, [this](bool checked) {
+        mmHintVisible->setChecked(!checked);
+        Handler([this] { mmHintVisibleClick(); });
+    });
+    connect(mmSpeedGame, &QAction::triggered, this, [this](bool checked) {
+        mmSpeedGame->setChecked(!checked);
+        Handler([this] { mmSpeedGameClick(); });
+    });
+}
+
+void TfMain::CreateLayout() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(590, 404);
+    setCentralWidget(client);
+
+    PlayerPlace2 = new TPlayerPlace(client);
+    PlayerPlace2->setGeometry(0, 0, 590, 110);
+    MakeGreenPanel(PlayerPlace2);
+    PlayerPlace2->setEnabled(false);
+    PlayerPlace2->SetFaced(false);
+    PlayerPlace2->Player = ptCPU;
+
+    PlayerPlace1 = new TPlayerPlace(client);
+    PlayerPlace1->setGeometry(0, 294, 590, 110);
+    MakeGreenPanel(PlayerPlace1);
+    PlayerPlace1->SetFaced(true);
+    PlayerPlace1->Player = ptMan;
+    PlayerPlace1->OnCardClick = [this](TCard* c) { Handler([&] { PlayerPlace1CardClick(c); }); };
+    PlayerPlace1->OnCardDblClick = [this](TCard* c) {
+        Handler([&] { PlayerPlace1CardDblClick(c); });
+    };
+
+    GamePlace = new TGamePlace(client);
+    GamePlace->setGeometry(0, 110, 590, 184);
+    MakeGreenPanel(GamePlace);
+    GamePlace->OnMouseDown = [this](Qt::MouseButton b, Qt::MouseButtons bs,
+                                    Qt::KeyboardModifiers m, int x, int y) {
+        Handler([&] { GamePlaceMouseDown(b, bs, m, x, y); });
+    };
+
+    CardBatch = new TCardBatch(GamePlace);
+    CardBatch->setGeometry(452, 0, 129, 144);
+    CardBatch->hide();
+
+    bbtStop = new QPushButton(QStringLiteral("Начать игру"), GamePlace);
+    bbtStop->setGeometry(452, 142, 129, 35);
+    bbtStop->setFont(PixelFont(QStringLiteral("Arial"), 19));
+    QPalette pal = bbtStop->palette();
+    pal.setColor(QPalette::ButtonText, Navy);
+    bbtStop->setPalette(pal);
+    bbtStop->setDefault(true);
+
+    lMessage = new QLabel(QStringLiteral("Нажмите кнопку или F2"), GamePlace);
+    lMessage->setGeometry(3, 149, 580, 28);
+    QFont f = PixelFont(QStringLiteral("Times New Roman"), 24);
+    f.setBold(true);
+    f.setItalic(true);
+    lMessage->setFont(f);
+    pal = lMessage->palette();
+    pal.setColor(QPalette::WindowText, Qt::white);
+    lMessage->setPalette(pal);
+    lMessage->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The label lies under the pile and the button, as it was created after them.
+    lMessage->lower();
+
+    // Enter is the action button's, wherever the focus is in the window.
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        enter->setContext(Qt::WindowShortcut);
+        connect(enter, &QShortcut::activated, this, [this] {
+            if (bbtStop->isEnabled())
+                bbtStop->click();
+        });
+    }
+
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+    bbtStop->setFocus();
+}
+
+void TfMain::FormCreate() {
+    SetState(gsIdle);
+    LastWinner = nullptr;
+    vesk::Guarded([this] { ReadWriteSettings(false); });
+}
+
+void TfMain::FormDestroy() {
+    vesk::Guarded([this] { ReadWriteSettings(true); });
+}
+
+void TfMain::mmExitClick() { close(); }
+
+void TfMain::closeEvent(QCloseEvent* event) {
+    // A close asked for while the engine is inside a handler (during a pause) waits for it.
+    if (FHandlerDepth > 0) {
+        FCloseRequested = true;
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TfMain::Handler(const std::function<void()>& body) {
+    ++FHandlerDepth;
+    vesk::Guarded(body);
+    --FHandlerDepth;
+    if (FHandlerDepth == 0 && FCloseRequested) {
+        FCloseRequested = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
+}
+
+void TfMain::ConnectStop(void (TfMain::*handler)()) {
+    disconnect(FStopConnection);
+    FStopConnection = connect(bbtStop, &QPushButton::clicked, this,
+                              [this, handler] { Handler([this, handler] { (this->*handler)(); }); });
+}
