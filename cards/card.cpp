@@ -43,8 +43,10 @@ void TCard::SetParentControl(QWidget* parent) {
         return;
     FPressed = false;
     FDoublePressed = false;
+    const bool visible = FVisible; // Qt hides a widget it re-parents
     QWidget::setParent(parent);
-    if (parent && FVisible)
+    FVisible = visible;
+    if (parent && visible)
         QWidget::setVisible(true);
 }
 
