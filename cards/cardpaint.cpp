@@ -33,7 +33,7 @@ QColor TCard::ParentColorAt(QPoint at) const {
     // A point under another card (or any other child but a label) shows none of the parent.
     for (const QObject* o : parent->children()) {
         const auto* w = qobject_cast<const QWidget*>(o);
-        if (!w || w == this || !w->isVisible() || w->inherits("QLabel"))
+        if (!w || w == this || !w->isVisibleTo(parent) || w->inherits("QLabel"))
             continue;
         if (w->geometry().contains(at))
             return {};
