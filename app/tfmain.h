@@ -29,7 +29,8 @@ enum TGameState : std::uint8_t {
 // tfmain_*.cpp files by concern.
 class TfMain : public QMainWindow {
     Q_OBJECT
-    friend class TfMainProbe; // tests, benchmarks and the game driver look inside
+    friend class TfMainProbe; // tests and benchmarks look inside
+    friend class GameDriver;
 public:
     explicit TfMain(QWidget* parent = nullptr);
     ~TfMain() override;

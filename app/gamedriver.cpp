@@ -1,0 +1,235 @@
+#include "gamedriver.h"
+
+#include "modal.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QMouseEvent>
+
+#include <map>
+
+namespace {
+void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButtons held) {
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent e(type, at, w->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+bool Beats(const TCard* d, const TCard* a) {
+    if (d->Suit() == a->Suit())
+        return d->Value() > a->Value();
+    return d->IsTrump;
+}
+} // namespace
+
+GameDriver::GameDriver(TfMain* window, std::uint32_t seed) : W(window), Rng(seed) {
+    vesk::SetModalHook([this](QDialog* d) {
+        if (auto* box = qobject_cast<QMessageBox*>(d))
+            LastOutcome = box->text();
+        return int(QMessageBox::Ok);
+    });
+}
+
+GameDriver::~GameDriver() {
+    vesk::SetModalHook(nullptr);
+    TCardBatch::SeedSource = nullptr;
+}
+
+void GameDriver::Click(QWidget* w) {
+    SendMouse(w, QEvent::MouseButtonPress, Qt::LeftButton);
+    SendMouse(w, QEvent::MouseButtonRelease, Qt::NoButton);
+}
+
+void GameDriver::DoubleClick(QWidget* w) {
+    Click(w);
+    SendMouse(w, QEvent::MouseButtonDblClick, Qt::LeftButton);
+    SendMouse(w, QEvent::MouseButtonRelease, Qt::NoButton);
+}
+
+void GameDriver::PressStop() {
+    if (!W->bbtStop->isEnabled()) {
+        Error = QStringLiteral("the action button is disabled when it is needed");
+        return;
+    }
+    Click(W->bbtStop);
+}
+
+void GameDriver::After(const char* what) {
+    ++Events;
+    if (!CheckEveryEvent || !Error.isEmpty())
+        return;
+    const QString wrong = Invariants();
+    if (!wrong.isEmpty())
+        Error = QStringLiteral("after %1: %2").arg(QLatin1String(what), wrong);
+}
+
+bool GameDriver::PlayGame(std::uint32_t dealSeed) {
+    Error.clear();
+    TCardBatch::SeedSource = [dealSeed] { return dealSeed; };
+    const int before = W->Wins + W->Lose + W->Draw;
+    if (W->State == gsIdle || W->State == gsOver)
+        PressStop();
+    else
+        W->mmNewGame->trigger();
+    After("the new game");
+    for (int step = 0; step < 2000 && Error.isEmpty(); ++step) {
+        if (W->State == gsOver) {
+            ++GamesFinished;
+            if (W->Wins + W->Lose + W->Draw != before + 1)
+                Error = QStringLiteral("the counters did not count the game once");
+            return Error.isEmpty();
+        }
+        Act();
+    }
+    if (Error.isEmpty())
+        Error = QStringLiteral("the game did not end");
+    return false;
+}
+
+void GameDriver::TryIllegal(std::uint8_t kind) {
+    if (int(Rng() % 100) >= IllegalTriesPercent)
+        return;
+    TPlayerPlace* hand = W->PlayerPlace1;
+    for (TCard* c : hand->Cards) {
+        if (W->CanPlay(kind, c))
+            continue;
+        const int count = hand->CardCount();
+        const QString message = W->lMessage->text();
+        DoubleClick(c);
+        if (hand->CardCount() != count || W->lMessage->text() != message)
+            Error = QStringLiteral("a refused card was played or changed the message");
+        After("a refused card");
+        return;
+    }
+}
+
+void GameDriver::Play(TCard* card) {
+    TPlayerPlace* hand = W->PlayerPlace1;
+    // Mostly double clicks; sometimes a click to raise the card and a second click to play it.
+    if (Rng() % 4 == 0 && !card->Selected) {
+        Click(card);
+        if (!card->Selected || card->y() != 0)
+            Error = QStringLiteral("a clicked card was not raised");
+        Click(card);
+    } else {
+        DoubleClick(card);
+    }
+    if (hand->Cards.contains(card))
+        Error = QStringLiteral("a legal card was refused");
+    After("a card");
+}
+
+void GameDriver::Act() {
+    TGamePlace* table = W->GamePlace;
+    TPlayerPlace* hand = W->PlayerPlace1;
+    switch (W->State) {
+    case gsManAttack: {
+        if (table->AttackCount() != table->DefenceCount()) {
+            Error = QStringLiteral("the human attacks with an unbeaten card on the table");
+            return;
+        }
+        TryIllegal(1);
+        const int i = W->ChooseAttack(hand->Cards);
+        if (i >= 0)
+            Play(hand->Cards[i]);
+        else {
+            PressStop();
+            After("Бито!");
+        }
+        return;
+    }
+    case gsCPUAttack: {
+        if (!table->UnbeatenCard()) {
+            Error = QStringLiteral("the human defends with nothing to beat");
+            return;
+        }
+        TryIllegal(2);
+        const int i = W->ChooseDefence(hand->Cards);
+        if (i >= 0)
+            Play(hand->Cards[i]);
+        else {
+            PressStop();
+            After("Беру!");
+        }
+        return;
+    }
+    case gsCPUTakes: {
+        TryIllegal(1);
+        const int i = W->ChooseAttack(hand->Cards);
+        if (i >= 0)
+            Play(hand->Cards[i]);
+        else {
+            PressStop();
+            After("Больше нету!");
+        }
+        return;
+    }
+    default:
+        Error = QStringLiteral("the game stands in a state where nobody can move");
+        return;
+    }
+}
+
+QString GameDriver::Invariants() const {
+    const TCardBatch* pile = W->CardBatch;
+    const TGamePlace* table = W->GamePlace;
+    std::map<const TCard*, int> seen;
+    for (int i = 0; i < pile->Count(); ++i) {
+        ++seen[pile->Cards[i]];
+        if (pile->Cards[i]->parentWidget() != pile)
+            return QStringLiteral("a stock card has left the pile");
+    }
+    for (const TPlayerPlace* hand : {W->PlayerPlace1, W->PlayerPlace2}) {
+        for (int i = 0; i < hand->Cards.size(); ++i) {
+            const TCard* c = hand->Cards[i];
+            ++seen[c];
+            if (c->parentWidget() != hand || c->Index != i)
+                return QStringLiteral("a hand card is out of place or misnumbered");
+            if (!c->isVisibleTo(hand->window()))
+                return QStringLiteral("a hand card is hidden");
+            if (i > 0 && TCard::CompareCards(hand->Cards[i - 1], c) >= 0)
+                return QStringLiteral("a hand is not sorted");
+        }
+    }
+    for (const TCard* c : table->Cards) {
+        ++seen[c];
+        if (c->parentWidget() != table)
+            return QStringLiteral("a table card lies elsewhere");
+    }
+    for (const auto& card : pile->Cards) {
+        const int n = seen[card];
+        if (n > 1)
+            return QStringLiteral("a card lies in two places");
+        if (n == 0 && card->parentWidget())
+            return QStringLiteral("a card is nowhere but still shown");
+    }
+    const int a = table->AttackCount();
+    const int d = table->DefenceCount();
+    if (d > a || a + d != table->Cards.size())
+        return QStringLiteral("more beating than attacking cards");
+    if (a > 6 || (W->FirstBout && a > 5))
+        return QStringLiteral("too many attacking cards");
+    // Every card laid was legal when it was laid.
+    for (int k = 0; k < d; ++k)
+        if (!Beats(table->DefenceCards[k], table->AttackCards[k]))
+            return QStringLiteral("a beating card does not beat");
+    for (int k = 1; k < a; ++k) {
+        const TCard* c = table->AttackCards[k];
+        bool onTable = false;
+        for (const TCard* before : table->Cards) {
+            if (before == c)
+                break;
+            onTable = onTable || before->Value() == c->Value();
+        }
+        if (!onTable)
+            return QStringLiteral("a thrown-in value was not on the table");
+    }
+    if (W->State != gsOver) {
+        const TPlayerPlace* defender =
+            W->PlayerPlace1->Role == 2 ? W->PlayerPlace1 : W->PlayerPlace2;
+        if (a - d > defender->CardCount())
+            return QStringLiteral("more unbeaten cards than the defender holds");
+    }
+    return {};
+}

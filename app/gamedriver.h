@@ -1,0 +1,43 @@
+#pragma once
+
+#include "tfmain.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <random>
+
+// Plays the human's side of whole games on a real main window, as a person does: clicks and
+// double clicks on the bottom hand's cards and presses of the action button. It chooses its
+// moves with the rules of the computer's advice, deals from fixed seeds, answers the
+// end-of-game box, and can check the game's invariants after every event.
+class GameDriver {
+public:
+    explicit GameDriver(TfMain* window, std::uint32_t seed = 1);
+    ~GameDriver();
+
+    // Plays one game dealt from the seed; false when it did not end or an invariant broke.
+    bool PlayGame(std::uint32_t dealSeed);
+
+    bool CheckEveryEvent = true; // the invariants after every event
+    int IllegalTriesPercent = 10; // how often a refused move is tried first
+    QString Error;                // what went wrong, when PlayGame said false
+    int GamesFinished = 0;
+    int Events = 0;
+    QString LastOutcome; // the text of the last end-of-game box
+
+    // What is wrong with the window now, or empty.
+    QString Invariants() const;
+
+private:
+    void Act();
+    void Play(TCard* card);
+    void TryIllegal(std::uint8_t kind);
+    void PressStop();
+    void Click(QWidget* w);
+    void DoubleClick(QWidget* w);
+    void After(const char* what);
+
+    TfMain* W;
+    std::mt19937 Rng;
+};

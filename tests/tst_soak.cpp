@@ -1,0 +1,37 @@
+// Whole games played through the window by the driver, with the invariants after every event.
+#include "gamedriver.h"
+
+#include <QAction>
+#include <QTest>
+
+class TestSoak : public QObject {
+    Q_OBJECT
+private slots:
+    void wholeGames() {
+        const int games = qEnvironmentVariableIntValue("VESK_SOAK_GAMES") > 0
+                              ? qEnvironmentVariableIntValue("VESK_SOAK_GAMES")
+                              : 2000;
+        TfMain window;
+        window.show();
+        QVERIFY(window.mmSpeedGame->isChecked());
+        GameDriver driver(&window, 7);
+        QMap<QString, int> outcomes;
+        for (int g = 1; g <= games; ++g) {
+            if (!driver.PlayGame(std::uint32_t(g)))
+                QFAIL(qPrintable(QStringLiteral("game %1: %2").arg(g).arg(driver.Error)));
+            ++outcomes[driver.LastOutcome.trimmed()];
+        }
+        QCOMPARE(driver.GamesFinished, games);
+        qInfo("%d games, %d events: %s", games, driver.Events,
+              qPrintable(QStringLiteral("won %1, lost %2, drawn %3")
+                             .arg(outcomes.value("Вы выиграли!"))
+                             .arg(outcomes.value("Моя взяла!"))
+                             .arg(outcomes.value("Ничья!"))));
+        // Both sides win some: the driver plays by the same rules as the computer.
+        QVERIFY(outcomes.value("Вы выиграли!") > 0);
+        QVERIFY(outcomes.value("Моя взяла!") > 0);
+    }
+};
+
+QTEST_MAIN(TestSoak)
+#include "tst_soak.moc"
