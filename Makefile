@@ -49,5 +49,9 @@ test-asan: deps $(ASAN_BUILD)/build.ninja
 
 test: test-fast test-asan
 
+SOAK_GAMES ?= 10000
+soak: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen VESK_SOAK_GAMES=$(SOAK_GAMES) ./tests/tst_soak
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
