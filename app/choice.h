@@ -14,4 +14,6 @@ inline TCard* LowestOf(const QList<TCard*>& list) {
     return best;
 }
 
-inline int IndexOf(const TCard* card) { return card ? card->Index : -1; }
+inline int IndexOf(const TCard* card) {
+    return card ? card->Index : -1;
+}

@@ -19,7 +19,7 @@ public:
     // Plays one game dealt from the seed; false when it did not end or an invariant broke.
     bool PlayGame(std::uint32_t dealSeed);
 
-    bool CheckEveryEvent = true; // the invariants after every event
+    bool CheckEveryEvent = true;  // the invariants after every event
     int IllegalTriesPercent = 10; // how often a refused move is tried first
     QString Error;                // what went wrong, when PlayGame said false
     int GamesFinished = 0;

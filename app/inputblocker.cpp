@@ -3,9 +3,13 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-InputBlocker::InputBlocker() { QCoreApplication::instance()->installEventFilter(this); }
+InputBlocker::InputBlocker() {
+    QCoreApplication::instance()->installEventFilter(this);
+}
 
-InputBlocker::~InputBlocker() { QCoreApplication::instance()->removeEventFilter(this); }
+InputBlocker::~InputBlocker() {
+    QCoreApplication::instance()->removeEventFilter(this);
+}
 
 bool InputBlocker::eventFilter(QObject*, QEvent* event) {
     switch (event->type()) {

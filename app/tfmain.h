@@ -31,6 +31,7 @@ class TfMain : public QMainWindow {
     Q_OBJECT
     friend class TfMainProbe; // tests and benchmarks look inside
     friend class GameDriver;
+
 public:
     explicit TfMain(QWidget* parent = nullptr);
     ~TfMain() override;

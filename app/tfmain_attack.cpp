@@ -2,7 +2,9 @@
 
 #include "choice.h"
 
-int TfMain::LowestCard(const QList<TCard*>& list) { return IndexOf(LowestOf(list)); }
+int TfMain::LowestCard(const QList<TCard*>& list) {
+    return IndexOf(LowestOf(list));
+}
 
 int TfMain::PreferPair(const QList<TCard*>& hand, const QList<TCard*>& list) {
     const TCard* lowest = LowestOf(list);

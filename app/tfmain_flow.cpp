@@ -9,7 +9,9 @@
 #include <QEventLoop>
 #include <QTimer>
 
-void TfMain::SetMessage(const QString& text) { lMessage->setText(text); }
+void TfMain::SetMessage(const QString& text) {
+    lMessage->setText(text);
+}
 
 void TfMain::mmNewGameClick() {
     PlayerPlace1->ClearHand();

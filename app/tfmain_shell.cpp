@@ -74,7 +74,8 @@ void TfMain::CreateMenu() {
     for (QAction* item : {mmNewGame, mmStatistic, mmExit})
         item->setShortcutContext(Qt::WindowShortcut);
 
-    connect(mmNewGame, &QAction::triggered, this, [this] { Handler([this] { mmNewGameClick(); }); });
+    connect(mmNewGame, &QAction::triggered, this,
+            [this] { Handler([this] { mmNewGameClick(); }); });
     connect(mmStatistic, &QAction::triggered, this,
             [this] { Handler([this] { mmStatisticClick(); }); });
     connect(mmExit, &QAction::triggered, this, [this] { Handler([this] { mmExitClick(); }); });
@@ -115,8 +116,8 @@ void TfMain::CreateLayout() {
     GamePlace = new TGamePlace(client);
     GamePlace->setGeometry(0, 110, 590, 184);
     MakeGreenPanel(GamePlace);
-    GamePlace->OnMouseDown = [this](Qt::MouseButton b, Qt::MouseButtons bs,
-                                    Qt::KeyboardModifiers m, int x, int y) {
+    GamePlace->OnMouseDown = [this](Qt::MouseButton b, Qt::MouseButtons bs, Qt::KeyboardModifiers m,
+                                    int x, int y) {
         Handler([&] { GamePlaceMouseDown(b, bs, m, x, y); });
     };
 
@@ -176,7 +177,9 @@ void TfMain::FormDestroy() {
     vesk::Guarded([this] { ReadWriteSettings(true); });
 }
 
-void TfMain::mmExitClick() { close(); }
+void TfMain::mmExitClick() {
+    close();
+}
 
 void TfMain::closeEvent(QCloseEvent* event) {
     // A close asked for while the engine is inside a handler (during a pause) waits for it.
@@ -200,6 +203,7 @@ void TfMain::Handler(const std::function<void()>& body) {
 
 void TfMain::ConnectStop(void (TfMain::*handler)()) {
     disconnect(FStopConnection);
-    FStopConnection = connect(bbtStop, &QPushButton::clicked, this,
-                              [this, handler] { Handler([this, handler] { (this->*handler)(); }); });
+    FStopConnection = connect(bbtStop, &QPushButton::clicked, this, [this, handler] {
+        Handler([this, handler] { (this->*handler)(); });
+    });
 }

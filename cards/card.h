@@ -50,7 +50,7 @@ public:
     // parent is already this one.
     void SetParentControl(QWidget* parent);
 
-    QImage FaceBitmap; // the face picture, 71 x 96 at ratio 1
+    QImage FaceBitmap;   // the face picture, 71 x 96 at ratio 1
     QImage FaceBitmap2x; // the same face at twice the size, for dense screens (may be null)
     int Index = -1;
     bool IsTrump = false;

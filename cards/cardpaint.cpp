@@ -41,8 +41,7 @@ QColor TCard::ParentColorAt(QPoint at) const {
     QImage one(1, 1, QImage::Format_RGB32);
     one.fill(Qt::black);
     // Only the parent's own painting, never a grab: that would repaint this card again.
-    parent->render(&one, QPoint(), QRegion(at.x(), at.y(), 1, 1),
-                   QWidget::DrawWindowBackground);
+    parent->render(&one, QPoint(), QRegion(at.x(), at.y(), 1, 1), QWidget::DrawWindowBackground);
     return QColor(one.pixel(0, 0));
 }
 

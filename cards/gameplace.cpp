@@ -10,7 +10,9 @@ void DetachCards(QWidget* container) {
 
 TGamePlace::TGamePlace(QWidget* owner) : QFrame(owner) {}
 
-TGamePlace::~TGamePlace() { DetachCards(this); }
+TGamePlace::~TGamePlace() {
+    DetachCards(this);
+}
 
 void TGamePlace::PutAttack(TCard* card) {
     const int k = AttackCount();

@@ -6,7 +6,9 @@
 
 TPlayerPlace::TPlayerPlace(QWidget* owner) : QFrame(owner) {}
 
-TPlayerPlace::~TPlayerPlace() { DetachCards(this); }
+TPlayerPlace::~TPlayerPlace() {
+    DetachCards(this);
+}
 
 void TPlayerPlace::SetFaced(bool faced) {
     FFaced = faced;

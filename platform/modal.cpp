@@ -12,7 +12,9 @@ ModalHook& Hook() {
 }
 } // namespace
 
-void SetModalHook(ModalHook hook) { Hook() = std::move(hook); }
+void SetModalHook(ModalHook hook) {
+    Hook() = std::move(hook);
+}
 
 int ExecModal(QDialog* dialog) {
     if (Hook())
@@ -27,10 +29,12 @@ void MessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
 }
 
 void ShowError(const QString& text) {
-    MessageBox(QApplication::activeWindow(), QMessageBox::Critical,
-               QStringLiteral("Игра в Веска"), text);
+    MessageBox(QApplication::activeWindow(), QMessageBox::Critical, QStringLiteral("Игра в Веска"),
+               text);
 }
 
-void ShowError(const std::exception& error) { ShowError(QString::fromUtf8(error.what())); }
+void ShowError(const std::exception& error) {
+    ShowError(QString::fromUtf8(error.what()));
+}
 
 } // namespace vesk

@@ -19,8 +19,7 @@ void SetModalHook(ModalHook hook);
 int ExecModal(QDialog* dialog);
 
 // The standard modal box with one OK button, owned by the parent.
-void MessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                const QString& text);
+void MessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text);
 
 // The standard error box: the application title, stop icon, OK, the error's text.
 void ShowError(const QString& text);

@@ -272,8 +272,8 @@ private slots:
         for (const QPoint& p : {QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(0, h / 2),
                                 QPoint(w - 1, h / 2), QPoint(w / 2, 1), QPoint(1, h / 2)})
             QCOMPARE(QColor(img.pixel(p)), QColor(Qt::black));
-        for (const QPoint& p : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1),
-                                QPoint(w - 1, h - 1)})
+        for (const QPoint& p :
+             {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
             QCOMPARE(QColor(img.pixel(p)), Green);
         // The same back on every repaint.
         QCOMPARE(Render(&c, Green), img);
