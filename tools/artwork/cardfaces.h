@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+
+// The face pictures of the 36 cards (suit 0..3 = clubs, diamonds, hearts, spades; value
+// 0..8 = six..ace), at ratio 1 (71 x 96) or 2 (142 x 192).
+namespace CardFaces {
+
+QImage Face(int suit, int value, int scale);
+
+// Parts shared by the number cards and the court cards.
+QRgb InkOf(int suit);
+// The rank mark with its small pip in the top-left corner and, turned, in the bottom-right.
+void DrawIndex(QImage& card, int suit, int value, QRgb ink, int scale);
+
+QImage NumberFace(int suit, int value, int scale); // six..ten and the aces
+QImage CourtFace(int suit, int value, int scale);  // jack, queen, king
+
+} // namespace CardFaces

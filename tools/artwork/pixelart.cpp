@@ -1,0 +1,92 @@
+#include "pixelart.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace PixelArt {
+
+QImage FromRows(std::string_view rows, const std::function<QRgb(char)>& colourOf, char pad) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start <= rows.size()) {
+        std::size_t end = rows.find('\n', start);
+        if (end == std::string_view::npos)
+            end = rows.size();
+        lines.push_back(rows.substr(start, end - start));
+        start = end + 1;
+    }
+    auto blank = [](std::string_view l) {
+        return l.find_first_not_of(" \t") == std::string_view::npos;
+    };
+    while (!lines.empty() && blank(lines.front()))
+        lines.erase(lines.begin());
+    while (!lines.empty() && blank(lines.back()))
+        lines.pop_back();
+    int width = 0;
+    for (std::string_view l : lines)
+        width = std::max(width, int(l.size()));
+    QImage img(width, int(lines.size()), QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < width; ++x) {
+            const char c = x < int(lines[y].size()) ? lines[y][x] : pad;
+            img.setPixel(x, y, colourOf(c));
+        }
+    return img;
+}
+
+QImage Mask(std::string_view rows, QRgb ink) {
+    return FromRows(rows, [ink](char c) { return c == '#' ? ink : QRgb(0); });
+}
+
+QImage Scale2x(const QImage& src) {
+    const QImage s = src.convertToFormat(QImage::Format_ARGB32);
+    const int w = s.width();
+    const int h = s.height();
+    QImage out(w * 2, h * 2, QImage::Format_ARGB32);
+    auto at = [&](int x, int y) {
+        return s.pixel(std::clamp(x, 0, w - 1), std::clamp(y, 0, h - 1));
+    };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const QRgb p = at(x, y);
+            const QRgb a = at(x, y - 1); // above
+            const QRgb b = at(x + 1, y); // right
+            const QRgb c = at(x - 1, y); // left
+            const QRgb d = at(x, y + 1); // below
+            QRgb e0 = p, e1 = p, e2 = p, e3 = p;
+            if (c == a && c != d && a != b)
+                e0 = a;
+            if (a == b && a != c && b != d)
+                e1 = b;
+            if (d == c && d != b && c != a)
+                e2 = c;
+            if (b == d && b != a && d != c)
+                e3 = d;
+            out.setPixel(2 * x, 2 * y, e0);
+            out.setPixel(2 * x + 1, 2 * y, e1);
+            out.setPixel(2 * x, 2 * y + 1, e2);
+            out.setPixel(2 * x + 1, 2 * y + 1, e3);
+        }
+    return out;
+}
+
+QImage Blocks(const QImage& src, int factor) {
+    return src.scaled(src.width() * factor, src.height() * factor, Qt::IgnoreAspectRatio,
+                      Qt::FastTransformation);
+}
+
+void Blit(QImage& dst, const QImage& src, int x, int y) {
+    for (int sy = 0; sy < src.height(); ++sy)
+        for (int sx = 0; sx < src.width(); ++sx) {
+            const QRgb c = src.pixel(sx, sy);
+            if (qAlpha(c) == 0 || !dst.valid(x + sx, y + sy))
+                continue;
+            dst.setPixel(x + sx, y + sy, c);
+        }
+}
+
+QImage Turned(const QImage& src) {
+    return src.mirrored(true, true);
+}
+
+} // namespace PixelArt

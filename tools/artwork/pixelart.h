@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+
+#include <functional>
+#include <string_view>
+
+// Pictures drawn by hand, one character per pixel, and the few operations the cards need.
+// A transparent pixel (alpha 0) leaves what lies below when blitted.
+namespace PixelArt {
+
+// Rows separated by newlines (leading and trailing blank lines ignored), all padded to the
+// widest row with `pad`; `colourOf` gives each character's colour (0 for transparent).
+QImage FromRows(std::string_view rows, const std::function<QRgb(char)>& colourOf, char pad = '.');
+
+// A one-colour mask: '#' is ink, anything else transparent.
+QImage Mask(std::string_view rows, QRgb ink);
+
+// Twice the size; edges that run diagonally stay smooth instead of turning into steps
+// (the EPX rule), so hand-drawn pixels keep their shapes.
+QImage Scale2x(const QImage& src);
+
+// Each pixel as a factor x factor block.
+QImage Blocks(const QImage& src, int factor);
+
+// Copies the opaque pixels of src with its top-left corner at (x, y).
+void Blit(QImage& dst, const QImage& src, int x, int y);
+
+// Turned by 180 degrees.
+QImage Turned(const QImage& src);
+
+} // namespace PixelArt

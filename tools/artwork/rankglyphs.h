@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+
+// The rank marks of the corner index, drawn pixel by pixel: bold strokes two pixels wide
+// that stay legible at 9 pixels high.
+namespace RankGlyphs {
+
+// The mark of a card value (0..8 = six..ace: "6" .. "10", "J", "Q", "K", "A") at the given
+// scale (1 or 2); the 2x mark is the 1x one enlarged with its diagonals kept smooth.
+QImage Mark(int value, int scale, QRgb ink);
+
+} // namespace RankGlyphs

@@ -1,0 +1,136 @@
+#include "suitshapes.h"
+
+#include <QPainter>
+
+namespace SuitShapes {
+
+namespace {
+QPainterPath Heart() {
+    QPainterPath p;
+    p.moveTo(50, 24);
+    p.cubicTo(44, 7, 34, 0, 24, 0);
+    p.cubicTo(10, 0, 0, 12, 0, 30);
+    p.cubicTo(0, 56, 30, 72, 50, 100);
+    p.cubicTo(70, 72, 100, 56, 100, 30);
+    p.cubicTo(100, 12, 90, 0, 76, 0);
+    p.cubicTo(66, 0, 56, 7, 50, 24);
+    p.closeSubpath();
+    return p;
+}
+
+QPainterPath Diamond() {
+    QPainterPath p;
+    p.moveTo(50, 0);
+    p.cubicTo(62, 20, 80, 38, 100, 50);
+    p.cubicTo(80, 62, 62, 80, 50, 100);
+    p.cubicTo(38, 80, 20, 62, 0, 50);
+    p.cubicTo(20, 38, 38, 20, 50, 0);
+    p.closeSubpath();
+    return p;
+}
+
+// A stem from the sign's body down to a flared foot along the bottom edge.
+QPainterPath Stem(qreal top, qreal halfWidth, qreal footHalfWidth) {
+    QPainterPath p;
+    p.moveTo(50 - halfWidth, top);
+    p.cubicTo(50 - halfWidth, top + (100 - top) * 0.55, 50 - footHalfWidth * 0.5, 94,
+              50 - footHalfWidth, 100);
+    p.lineTo(50 + footHalfWidth, 100);
+    p.cubicTo(50 + footHalfWidth * 0.5, 94, 50 + halfWidth, top + (100 - top) * 0.55,
+              50 + halfWidth, top);
+    p.closeSubpath();
+    return p;
+}
+
+QPainterPath SpadeBody() {
+    QPainterPath p;
+    p.moveTo(50, 0);
+    p.cubicTo(40, 18, 0, 34, 0, 56);
+    p.cubicTo(0, 71, 11, 80, 25, 80);
+    p.cubicTo(37, 80, 46, 74, 50, 66);
+    p.cubicTo(54, 74, 63, 80, 75, 80);
+    p.cubicTo(89, 80, 100, 71, 100, 56);
+    p.cubicTo(100, 34, 60, 18, 50, 0);
+    p.closeSubpath();
+    return p;
+}
+
+QPainterPath Circle(qreal cx, qreal cy, qreal r) {
+    QPainterPath p;
+    p.addEllipse(QPointF(cx, cy), r, r);
+    return p;
+}
+
+QPainterPath Polygon(std::initializer_list<QPointF> points) {
+    QPainterPath p;
+    p.addPolygon(QPolygonF(points));
+    p.closeSubpath();
+    return p;
+}
+} // namespace
+
+std::vector<QPainterPath> Outline(int suit) {
+    switch (suit) {
+    case 0:
+        return {Circle(50, 25, 24), Circle(25, 58, 24), Circle(75, 58, 24),
+                Polygon({{50, 30}, {27, 60}, {73, 60}}), Stem(60, 6, 24)};
+    case 1:
+        return {Diamond()};
+    case 2:
+        return {Heart()};
+    default:
+        return {SpadeBody(), Stem(66, 6, 24)};
+    }
+}
+
+QSize PipSize(int suit, PipKind kind) {
+    switch (kind) {
+    case PipKind::Index:
+        return suit == 2 ? QSize(7, 7) : QSize(7, 8);
+    case PipKind::Number:
+        return suit == 1 ? QSize(9, 12) : suit == 2 ? QSize(11, 10) : QSize(11, 12);
+    case PipKind::Ace:
+        return suit == 1 ? QSize(19, 26) : suit == 2 ? QSize(23, 22) : QSize(23, 24);
+    }
+    return {};
+}
+
+QImage PipMask(int suit, QSize box, QRgb ink) {
+    constexpr int Sub = 16; // samples per pixel along each axis
+    QImage fine(box.width() * Sub, box.height() * Sub, QImage::Format_ARGB32);
+    fine.fill(0);
+    {
+        QPainter p(&fine);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.scale(fine.width() / 100.0, fine.height() / 100.0);
+        for (const QPainterPath& part : Outline(suit))
+            p.fillPath(part, Qt::black);
+    }
+    auto coverage = [&](int x, int y) {
+        int n = 0;
+        for (int sy = 0; sy < Sub; ++sy) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(fine.constScanLine(y * Sub + sy));
+            for (int sx = 0; sx < Sub; ++sx)
+                n += qAlpha(line[x * Sub + sx]) != 0;
+        }
+        return n;
+    };
+    QImage out(box, QImage::Format_ARGB32);
+    out.fill(0);
+    const int w = box.width();
+    for (int y = 0; y < box.height(); ++y)
+        for (int x = 0; x <= (w - 1) / 2; ++x) {
+            const int both = coverage(x, y) + coverage(w - 1 - x, y);
+            if (both * 2 >= 2 * Sub * Sub) {
+                out.setPixel(x, y, ink);
+                out.setPixel(w - 1 - x, y, ink);
+            }
+        }
+    return out;
+}
+
+QImage Pip(int suit, PipKind kind, int scale, QRgb ink) {
+    return PipMask(suit, PipSize(suit, kind) * scale, ink);
+}
+
+} // namespace SuitShapes
