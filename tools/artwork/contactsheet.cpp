@@ -63,7 +63,8 @@ QImage Render() {
     for (int suit = 0; suit < 4; ++suit)
         for (int value = 0; value < 9; ++value) {
             const int id = CardBitmapIds[suit * 9 + value];
-            const QImage face = LoadCardBitmap2x(id);
+            QImage face = LoadCardBitmap2x(id);
+            face.setDevicePixelRatio(1); // one pixel of the sheet per pixel of the picture
             const QPoint at(Gap + value * (2 * w1 + Gap),
                             faces1Height + Gap + suit * (2 * h1 + Gap));
             if (face.isNull())
@@ -78,7 +79,8 @@ QImage Render() {
     p.fillRect(0, y - Gap / 2, sheetWidth, 256 + Gap, QColor(224, 224, 224));
     for (const char* name :
          {"vesk-32", "vesk-32@2x", "vesk-48", "vesk-64", "vesk-128", "vesk-256"}) {
-        const QImage icon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
+        QImage icon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
+        icon.setDevicePixelRatio(1);
         if (icon.isNull()) {
             p.fillRect(x, y, 32, 32, Qt::magenta);
             x += 32 + Gap;
