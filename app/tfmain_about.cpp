@@ -1,4 +1,16 @@
-// Temporary until the About dialog lands.
+#include "tfabout.h"
 #include "tfmain.h"
 
-void TfMain::mmAboutClick() {}
+#include "modal.h"
+
+#include <memory>
+
+void TfMain::mmAboutClick() {
+    // Created afresh for each showing and destroyed right after, also when showing fails.
+    std::unique_ptr<TfAbout> dialog(new TfAbout(this));
+    fAbout = dialog.get();
+    struct Forget {
+        ~Forget() { fAbout = nullptr; }
+    } forget;
+    vesk::ExecModal(dialog.get());
+}

@@ -1,0 +1,11 @@
+#include "bevel.h"
+
+#include <QPainter>
+
+void TBevel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(0, 0, width() - 1, 0);
+    p.setPen(Qt::white);
+    p.drawLine(0, 1, width() - 1, 1);
+}

@@ -1,0 +1,148 @@
+#include "tfabout.h"
+
+#include "bevel.h"
+#include "memstatus.h"
+#include "modal.h"
+#include "okglyph.h"
+#include "versioninfo.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+
+TfAbout* fAbout = nullptr;
+
+namespace {
+// "MS Sans Serif" has no counterpart here; DejaVu Sans stands in for it.
+QFont PixelFont(int pixels) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixels);
+    return f;
+}
+
+QPixmap ProgramIcon() {
+    QPixmap icon(QStringLiteral(":/icons/vesk-32.png"));
+    if (icon.isNull())
+        icon = QApplication::windowIcon().pixmap(32, 32);
+    return icon;
+}
+
+QString Kilobytes(std::uint64_t bytes) {
+    return QString::number(bytes / 1024) + QStringLiteral(" Кбайт");
+}
+} // namespace
+
+TfAbout::TfAbout(QWidget* owner, const QString& versionFile)
+    : QDialog(owner), FVersionFile(versionFile) {
+    CreateLayout();
+    FormCreate();
+}
+
+QLabel* TfAbout::AddLabel(const QString& text, int y, int pixels) {
+    auto* label = new QLabel(text, this);
+    label->setFont(PixelFont(pixels));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(pal);
+    label->move(64, y);
+    label->adjustSize();
+    return label;
+}
+
+void TfAbout::CreateLayout() {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(QStringLiteral("О программе "));
+    setFixedSize(342, 243);
+    setFont(PixelFont(11));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(pal);
+
+    Image1 = new QLabel(this);
+    const QPixmap icon = ProgramIcon();
+    Image1->setPixmap(icon);
+    Image1->setGeometry(16, 16, icon.isNull() ? 32 : icon.width(),
+                        icon.isNull() ? 32 : icon.height());
+
+    lProductName = AddLabel(QStringLiteral("Название продукта"), 16, 13);
+    lFileVersion = AddLabel(QStringLiteral("Версия "), 40, 13);
+    Label3 = AddLabel(QStringLiteral("Автор: мастерская «Зелёное сукно»"), 88, 13);
+    lLegalCopyright = AddLabel(QStringLiteral("© 2026"), 64, 13);
+
+    Bevel1 = new TBevel(this);
+    Bevel1->setGeometry(64, 112, 265, 17);
+
+    bbtOk = new QPushButton(OkGlyph(), QStringLiteral("OK"), this);
+    bbtOk->setGeometry(256, 208, 75, 25);
+    bbtOk->setDefault(true);
+    connect(bbtOk, &QPushButton::clicked, this, &QDialog::accept);
+
+    lTotalPhys = AddLabel(QString(), 136, 11);
+    lMemoryLoad = AddLabel(QString(), 120, 11);
+    lAvailPhys = AddLabel(QString(), 152, 11);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    Timer1->start();
+
+    lTotalVirtual = AddLabel(QString(), 168, 11);
+    lAvailVirtual = AddLabel(QString(), 184, 11);
+
+    bbtOk->setFocus();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r(QPoint(), size());
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
+void TfAbout::FormCreate() {
+    FillMemoryLabels();
+    // A failure while reading is shown, and the dialog still opens with the memory figures.
+    vesk::Guarded([this] { FillVersionLabels(); });
+}
+
+void TfAbout::FillVersionLabels() {
+    const QString path =
+        FVersionFile.isEmpty() ? QCoreApplication::applicationFilePath() : FVersionFile;
+    const TVersionInfo info(path);
+    if (!info.FLoaded)
+        return;
+    const QString product = info.ReadProductName();
+    setWindowTitle(windowTitle() + '"' + product + '"');
+    lProductName->setText(product);
+    lProductName->adjustSize();
+    lFileVersion->setText(QStringLiteral("Версия ") + info.ReadFileVersion());
+    lFileVersion->adjustSize();
+    lLegalCopyright->setText(info.ReadLegalCopyright());
+    lLegalCopyright->adjustSize();
+}
+
+void TfAbout::FillMemoryLabels() {
+    vesk::TMemoryStatus status;
+    vesk::GlobalMemoryStatus(&status);
+    const auto set = [](QLabel* label, const QString& text) {
+        label->setText(text);
+        label->adjustSize();
+    };
+    set(lTotalPhys,
+        QStringLiteral("Всего доступной физической памяти: ") + Kilobytes(status.ullTotalPhys));
+    set(lMemoryLoad, QStringLiteral("Использовано памяти: ") +
+                         QString::number(status.dwMemoryLoad) + QStringLiteral("%"));
+    set(lAvailPhys,
+        QStringLiteral("Свободно физической памяти: ") + Kilobytes(status.ullAvailPhys));
+    set(lTotalVirtual,
+        QStringLiteral("Всего страничной памяти: ") + Kilobytes(status.ullTotalPageFile));
+    set(lAvailVirtual,
+        QStringLiteral("Свободно страничной памяти: ") + Kilobytes(status.ullAvailPageFile));
+}
+
+void TfAbout::Timer1Timer() {
+    vesk::Guarded([this] { FillMemoryLabels(); });
+}
