@@ -12,6 +12,8 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include <algorithm>
+
 TfAbout* fAbout = nullptr;
 
 namespace {
@@ -27,6 +29,24 @@ QPixmap ProgramIcon() {
     if (icon.isNull())
         icon = QApplication::windowIcon().pixmap(32, 32);
     return icon;
+}
+
+// DejaVu Sans runs wider than the font the layout was made for: a long figure would be cut
+// off at the dialog's edge. Such a label is narrowed just enough, its height kept.
+void FitToDialog(QLabel* label) {
+    constexpr int Room = 342 - 64 - 8;
+    QFont font = label->font();
+    font.setStretch(QFont::Unstretched);
+    const int width = QFontMetrics(font).horizontalAdvance(label->text());
+    if (width > Room) {
+        // Glyphs do not narrow in exact proportion: step down from the estimate until it fits.
+        int stretch = std::max(50, Room * 100 / width);
+        font.setStretch(stretch);
+        while (stretch > 50 && QFontMetrics(font).horizontalAdvance(label->text()) > Room)
+            font.setStretch(--stretch);
+    }
+    label->setFont(font);
+    label->adjustSize();
 }
 
 QString Kilobytes(std::uint64_t bytes) {
@@ -129,7 +149,7 @@ void TfAbout::FillMemoryLabels() {
     vesk::GlobalMemoryStatus(&status);
     const auto set = [](QLabel* label, const QString& text) {
         label->setText(text);
-        label->adjustSize();
+        FitToDialog(label);
     };
     set(lTotalPhys,
         QStringLiteral("Всего доступной физической памяти: ") + Kilobytes(status.ullTotalPhys));

@@ -179,6 +179,24 @@ private slots:
         QCOMPARE(d.lAvailPhys->size(), d.lAvailPhys->sizeHint());
     }
 
+    void longFiguresStayInside() {
+        // 17 digits of kilobytes: the label is narrowed to fit the dialog, the text kept whole.
+        const std::uint64_t most = ~std::uint64_t(0);
+        vesk::SetMemoryStatusSource([most] { return Figures(100, most, most, most, most); });
+        TfAbout d(nullptr);
+        QCOMPARE(d.lTotalPhys->text(),
+                 QStringLiteral("Всего доступной физической памяти: 18014398509481983 Кбайт"));
+        for (QLabel* l :
+             {d.lMemoryLoad, d.lTotalPhys, d.lAvailPhys, d.lTotalVirtual, d.lAvailVirtual}) {
+            QVERIFY2(l->geometry().right() < d.width(), qPrintable(l->text()));
+            QCOMPARE(l->size(), l->sizeHint());
+        }
+        // Short texts keep the font as it is.
+        vesk::SetMemoryStatusSource([] { return Figures(1, 1024, 1024, 1024, 1024); });
+        TfAboutProbe::Tick(d);
+        QCOMPARE(d.lTotalPhys->font().stretch(), int(QFont::Unstretched));
+    }
+
     void timerRewritesMemoryLabelsOnly() {
         // The version file changes after the dialog opened: a tick must not read it again.
         const QString path = Write("changing", ElfImage(Block("041904E3", "Before", "1.1.1.1")));
