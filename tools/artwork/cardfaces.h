@@ -15,5 +15,7 @@ void DrawIndex(QImage& card, int suit, int value, QRgb ink, int scale);
 
 QImage NumberFace(int suit, int value, int scale); // six..ten and the aces
 QImage CourtFace(int suit, int value, int scale);  // jack, queen, king
+// The one large ornamented spade of the ace of spades.
+void DrawAceOfSpades(QImage& card, int scale);
 
 } // namespace CardFaces

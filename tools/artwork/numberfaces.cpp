@@ -70,55 +70,6 @@ QImage Slot(int suit, int scale, QRgb ink) {
     return slot;
 }
 
-QImage Erode(const QImage& mask) {
-    QImage out(mask.size(), QImage::Format_ARGB32);
-    out.fill(0);
-    auto ink = [&](int x, int y) { return mask.valid(x, y) && qAlpha(mask.pixel(x, y)) != 0; };
-    for (int y = 0; y < mask.height(); ++y)
-        for (int x = 0; x < mask.width(); ++x)
-            if (ink(x, y) && ink(x - 1, y) && ink(x + 1, y) && ink(x, y - 1) && ink(x, y + 1))
-                out.setPixel(x, y, mask.pixel(x, y));
-    return out;
-}
-
-QImage Recoloured(const QImage& mask, QRgb colour) {
-    QImage out = mask.copy();
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x)
-            if (qAlpha(out.pixel(x, y)) != 0)
-                out.setPixel(x, y, colour);
-    return out;
-}
-
-// Pixels of a that are not in b.
-QImage Minus(const QImage& a, const QImage& b) {
-    QImage out = a.copy();
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x)
-            if (qAlpha(b.pixel(x, y)) != 0)
-                out.setPixel(x, y, 0);
-    return out;
-}
-
-// The ace of spades: one large spade with a white line following its outline inside and a
-// small white spade at its heart.
-void DrawGreatSpade(QImage& card, int scale) {
-    const QSize box(39 * scale, 46 * scale);
-    const QImage body = SuitShapes::PipMask(3, box, Palette::Black);
-    QImage inset = body;
-    for (int i = 0; i < 3 * scale; ++i)
-        inset = Erode(inset);
-    QImage inner = inset;
-    for (int i = 0; i < scale; ++i)
-        inner = Erode(inner);
-    const QImage ring = Recoloured(Minus(inset, inner), Palette::White);
-    const int left = (35 - 19) * scale;
-    const int top = (48 - 23) * scale;
-    PixelArt::Blit(card, body, left, top);
-    PixelArt::Blit(card, ring, left, top);
-    const QImage heart = SuitShapes::PipMask(3, QSize(11, 12) * scale, Palette::White);
-    PixelArt::Blit(card, heart, (35 - 5) * scale, (48 - 6 - 4) * scale);
-}
 } // namespace
 
 QImage NumberFace(int suit, int value, int scale) {
@@ -127,7 +78,7 @@ QImage NumberFace(int suit, int value, int scale) {
     DrawIndex(card, suit, value, ink, scale);
     if (value == 8) {
         if (suit == 3) {
-            DrawGreatSpade(card, scale);
+            DrawAceOfSpades(card, scale);
         } else {
             const QSize size = SuitShapes::PipSize(suit, SuitShapes::PipKind::Ace);
             const QImage pip = SuitShapes::Pip(suit, SuitShapes::PipKind::Ace, scale, ink);

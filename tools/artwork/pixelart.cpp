@@ -85,6 +85,43 @@ void Blit(QImage& dst, const QImage& src, int x, int y) {
         }
 }
 
+QImage Eroded(const QImage& mask, int steps) {
+    QImage cur = mask.convertToFormat(QImage::Format_ARGB32);
+    for (int i = 0; i < steps; ++i) {
+        QImage out(cur.size(), QImage::Format_ARGB32);
+        out.fill(0);
+        auto set = [&](int x, int y) { return cur.valid(x, y) && qAlpha(cur.pixel(x, y)) != 0; };
+        for (int y = 0; y < cur.height(); ++y)
+            for (int x = 0; x < cur.width(); ++x)
+                if (set(x, y) && set(x - 1, y) && set(x + 1, y) && set(x, y - 1) && set(x, y + 1))
+                    out.setPixel(x, y, cur.pixel(x, y));
+        cur = out;
+    }
+    return cur;
+}
+
+QImage Minus(const QImage& a, const QImage& b) {
+    QImage out = a.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
+            if (b.valid(x, y) && qAlpha(b.pixel(x, y)) != 0)
+                out.setPixel(x, y, 0);
+    return out;
+}
+
+QImage Recoloured(const QImage& mask, QRgb colour) {
+    QImage out = mask.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
+            if (qAlpha(out.pixel(x, y)) != 0)
+                out.setPixel(x, y, colour);
+    return out;
+}
+
+QImage Mirrored(const QImage& src) {
+    return src.mirrored(true, false);
+}
+
 QImage Turned(const QImage& src) {
     return src.mirrored(true, true);
 }

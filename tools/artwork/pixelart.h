@@ -26,6 +26,12 @@ QImage Blocks(const QImage& src, int factor);
 // Copies the opaque pixels of src with its top-left corner at (x, y).
 void Blit(QImage& dst, const QImage& src, int x, int y);
 
+// Mask operations: a pixel is set when it is opaque.
+QImage Eroded(const QImage& mask, int steps); // loses every pixel with an unset 4-neighbour
+QImage Minus(const QImage& a, const QImage& b);
+QImage Recoloured(const QImage& mask, QRgb colour);
+QImage Mirrored(const QImage& src); // left to right
+
 // Turned by 180 degrees.
 QImage Turned(const QImage& src);
 

@@ -1,10 +1,71 @@
 #include "suitshapes.h"
 
+#include "pixelart.h"
+
 #include <QPainter>
 
 namespace SuitShapes {
 
 namespace {
+// The small pips of the corner index, drawn pixel by pixel: at seven pixels wide an outline
+// filled by coverage loses the lobes of the club and the point of the heart.
+constexpr const char* IndexPips[4] = {
+    R"(
+..###..
+.#####.
+.#####.
+..###..
+##.#.##
+#######
+##.#.##
+...#...
+..###..
+)",
+    R"(
+...#...
+..###..
+.#####.
+#######
+.#####.
+..###..
+...#...
+)",
+    R"(
+.##.##.
+#######
+#######
+.#####.
+..###..
+...#...
+)",
+    R"(
+...#...
+..###..
+.#####.
+#######
+#######
+##.#.##
+...#...
+..###..
+)",
+};
+
+// The diamond of the number cards: filled by coverage its four points end in lone pixels.
+constexpr const char* NumberDiamond = R"(
+....#....
+...###...
+...###...
+..#####..
+.#######.
+#########
+#########
+.#######.
+..#####..
+...###...
+...###...
+....#....
+)";
+
 QPainterPath Heart() {
     QPainterPath p;
     p.moveTo(50, 24);
@@ -21,10 +82,11 @@ QPainterPath Heart() {
 QPainterPath Diamond() {
     QPainterPath p;
     p.moveTo(50, 0);
-    p.cubicTo(62, 20, 80, 38, 100, 50);
-    p.cubicTo(80, 62, 62, 80, 50, 100);
-    p.cubicTo(38, 80, 20, 62, 0, 50);
-    p.cubicTo(20, 38, 38, 20, 50, 0);
+    // Sides barely hollowed: more and the small pips turn into spikes.
+    p.cubicTo(60, 17, 80, 38, 100, 50);
+    p.cubicTo(80, 62, 60, 83, 50, 100);
+    p.cubicTo(40, 83, 20, 62, 0, 50);
+    p.cubicTo(20, 38, 40, 17, 50, 0);
     p.closeSubpath();
     return p;
 }
@@ -86,16 +148,20 @@ std::vector<QPainterPath> Outline(int suit) {
 QSize PipSize(int suit, PipKind kind) {
     switch (kind) {
     case PipKind::Index:
-        return suit == 2 ? QSize(7, 7) : QSize(7, 8);
+        return PixelArt::Mask(IndexPips[suit], 0).size();
     case PipKind::Number:
         return suit == 1 ? QSize(9, 12) : suit == 2 ? QSize(11, 10) : QSize(11, 12);
     case PipKind::Ace:
-        return suit == 1 ? QSize(19, 26) : suit == 2 ? QSize(23, 22) : QSize(23, 24);
+        return suit == 1 ? QSize(21, 28) : suit == 2 ? QSize(25, 24) : QSize(25, 26);
     }
     return {};
 }
 
 QImage PipMask(int suit, QSize box, QRgb ink) {
+    return MaskOf(Outline(suit), box, ink);
+}
+
+QImage MaskOf(const std::vector<QPainterPath>& parts, QSize box, QRgb ink) {
     constexpr int Sub = 16; // samples per pixel along each axis
     QImage fine(box.width() * Sub, box.height() * Sub, QImage::Format_ARGB32);
     fine.fill(0);
@@ -103,7 +169,7 @@ QImage PipMask(int suit, QSize box, QRgb ink) {
         QPainter p(&fine);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.scale(fine.width() / 100.0, fine.height() / 100.0);
-        for (const QPainterPath& part : Outline(suit))
+        for (const QPainterPath& part : parts)
             p.fillPath(part, Qt::black);
     }
     auto coverage = [&](int x, int y) {
@@ -130,6 +196,15 @@ QImage PipMask(int suit, QSize box, QRgb ink) {
 }
 
 QImage Pip(int suit, PipKind kind, int scale, QRgb ink) {
+    if (kind == PipKind::Index) {
+        const QImage one = PixelArt::Mask(IndexPips[suit], ink);
+        if (scale == 1)
+            return one;
+        // At twice the size there are pixels enough for the outline itself.
+        return PipMask(suit, one.size() * scale, ink);
+    }
+    if (kind == PipKind::Number && suit == 1 && scale == 1)
+        return PixelArt::Mask(NumberDiamond, ink);
     return PipMask(suit, PipSize(suit, kind) * scale, ink);
 }
 

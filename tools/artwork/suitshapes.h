@@ -23,6 +23,9 @@ QSize PipSize(int suit, PipKind kind);
 // covered. Mirror pixels are decided together, so the mask is exactly symmetric.
 QImage PipMask(int suit, QSize box, QRgb ink);
 
+// Any parts of an outline filled into a box by the same rule.
+QImage MaskOf(const std::vector<QPainterPath>& parts, QSize box, QRgb ink);
+
 // PipMask at the given kind's size times scale.
 QImage Pip(int suit, PipKind kind, int scale, QRgb ink);
 
