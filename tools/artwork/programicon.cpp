@@ -1,5 +1,6 @@
 #include "programicon.h"
 #include "palette.h"
+#include "pixelart.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -7,33 +8,59 @@
 namespace ProgramIcon {
 
 namespace {
-// The picture in the coordinates of the 32 x 32 icon.
-void Draw(QPainter& p) {
+// At 32 pixels the diamonds are set pixel by pixel; drawn from the outline they turn into
+// crosses.
+constexpr const char* BigDiamond = R"(
+....#....
+...###...
+...###...
+..#####..
+..#####..
+.#######.
+#########
+.#######.
+..#####..
+..#####..
+...###...
+...###...
+....#....
+)";
+constexpr const char* SmallDiamond = R"(
+.#.
+###
+###
+.#.
+)";
+
+struct Diamond {
+    qreal cx, cy, hw, hh; // centre and half sizes, in 32-pixel units
+};
+constexpr Diamond Diamonds[3] = {{15.5, 15.5, 4.5, 6.5}, {10.5, 7, 1.5, 2}, {20.5, 24, 1.5, 2}};
+
+// The field and the card, in the coordinates of the 32 x 32 icon.
+void DrawCard(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor::fromRgb(Palette::Green));
     p.drawRoundedRect(QRectF(0, 0, 32, 32), 4, 4);
 
-    // The card's shadow, then the card.
+    // The card's shadow, its black edge and its white face.
     p.setBrush(QColor::fromRgb(Palette::Black));
     p.drawRoundedRect(QRectF(9, 5, 17, 24), 2.5, 2.5);
-    p.setBrush(QColor::fromRgb(Palette::Black));
     p.drawRoundedRect(QRectF(7, 3, 17, 24), 2.5, 2.5);
     p.setBrush(QColor::fromRgb(Palette::White));
     p.drawRoundedRect(QRectF(8, 4, 15, 22), 1.5, 1.5);
+}
 
-    // The diamond in the middle, and small ones at two corners of the card.
-    auto diamond = [&p](qreal cx, qreal cy, qreal hw, qreal hh) {
-        QPainterPath d;
-        d.moveTo(cx, cy - hh);
-        d.lineTo(cx + hw, cy);
-        d.lineTo(cx, cy + hh);
-        d.lineTo(cx - hw, cy);
-        d.closeSubpath();
-        p.fillPath(d, QColor::fromRgb(Palette::Red));
-    };
-    diamond(15.5, 15, 4.5, 6.5);
-    diamond(10.5, 7, 1.5, 2);
-    diamond(20.5, 23, 1.5, 2);
+void DrawDiamonds(QPainter& p) {
+    for (const Diamond& d : Diamonds) {
+        QPainterPath path;
+        path.moveTo(d.cx, d.cy - d.hh);
+        path.lineTo(d.cx + d.hw, d.cy);
+        path.lineTo(d.cx, d.cy + d.hh);
+        path.lineTo(d.cx - d.hw, d.cy);
+        path.closeSubpath();
+        p.fillPath(path, QColor::fromRgb(Palette::Red));
+    }
 }
 } // namespace
 
@@ -44,7 +71,15 @@ QImage Classic(int scale) {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.scale(scale, scale);
-        Draw(p);
+        DrawCard(p);
+        if (scale > 1)
+            DrawDiamonds(p);
+    }
+    if (scale == 1) {
+        PixelArt::Blit(img, PixelArt::Mask(BigDiamond, Palette::Red), 11, 9);
+        const QImage small = PixelArt::Mask(SmallDiamond, Palette::Red);
+        PixelArt::Blit(img, small, 9, 5);
+        PixelArt::Blit(img, small, 19, 22);
     }
     // Exact palette colours only (drawing without smoothing keeps them; this makes sure).
     for (int y = 0; y < img.height(); ++y)
@@ -61,7 +96,8 @@ QImage Smooth(int size) {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.scale(size / 32.0, size / 32.0);
-    Draw(p);
+    DrawCard(p);
+    DrawDiamonds(p);
     return img;
 }
 
