@@ -1,3 +1,4 @@
+#include "termination.h"
 #include "tfmain.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Игра в Веска"));
     auto* window = new TfMain;
+    CloseOnTerminationSignal(window);
     window->show();
     const int rc = QApplication::exec();
     delete window; // destroying the window stores the settings
