@@ -64,7 +64,7 @@ class TestArtwork : public QObject {
     Q_OBJECT
 
 private:
-    void cardTable() {
+    void cardTable(bool courtsOnly = false) {
         QTest::addColumn<int>("suit");
         QTest::addColumn<int>("value");
         QTest::addColumn<int>("id");
@@ -77,6 +77,8 @@ private:
         for (int s = 0; s < 4; ++s)
             for (int v = 0; v < 9; ++v) {
                 const int kind = v == 8 ? Ace : v >= 5 ? Court : Number;
+                if (courtsOnly && kind != Court)
+                    continue;
                 QTest::addRow("%s of %s", RankName(v), SuitName(s)) << s << v << ids[s][v] << kind;
             }
     }
@@ -189,13 +191,10 @@ private slots:
     }
 
     // A court figure is two-headed: the picture reads the same when the card is turned round.
-    void courtTurnsOntoItself_data() { cardTable(); }
+    void courtTurnsOntoItself_data() { cardTable(true); }
     void courtTurnsOntoItself() {
         QFETCH(int, suit);
         QFETCH(int, value);
-        QFETCH(int, kind);
-        if (kind != Court)
-            QSKIP("not a court card");
         const QImage img = LoadCardBitmap(TCardSuit(suit), TCardValue(value));
         for (int y = 0; y < H; ++y)
             for (int x = 0; x < W; ++x)
