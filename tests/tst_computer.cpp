@@ -300,6 +300,8 @@ private slots:
         // Throw-ins.
         QTest::newRow("lowest matching plain card")
             << "7D 9S 10C" << QChar('H') << 24 << "7C/9C" << true << "7D";
+        QTest::newRow("lowest, not a pair")
+            << "7S 9D 9S" << QChar('H') << 20 << "7C/9C 8D/10D" << false << "7S";
         QTest::newRow("value only as a beater")
             << "10C 6S" << QChar('H') << 20 << "7D/10D" << false << "10C";
         QTest::newRow("equal values: lower suit")
