@@ -67,5 +67,11 @@ QString TVersionInfo::QueryString(const QString& name) const {
     unsigned length = 0;
     if (!vesk::VerQueryValueA(FBlock.get(), subBlock, &value, &length))
         return {};
-    return QString::fromUtf8(static_cast<const char*>(value));
+    // A text ends with its zero inside the answer; anything else (a binary entry where a
+    // string should be) is no string, and is never read beyond its length.
+    const char* text = static_cast<const char*>(value);
+    const std::size_t size = qstrnlen(text, length);
+    if (size == length)
+        return {};
+    return QString::fromUtf8(text, static_cast<qsizetype>(size));
 }

@@ -292,6 +292,22 @@ private slots:
         QCOMPARE(info.ReadProductName(), QString());
     }
 
+    void binaryEntryWhereAStringShouldBe() {
+        // ProductName typed binary, its two bytes raw 16-bit text with no zero after them.
+        verblock::Node root = verblock::BuildTree(Ours());
+        for (verblock::Node& n : root.Children.front().Children.front().Children) {
+            if (n.Key == "ProductName") {
+                n.Text = false;
+                n.TextValue.reset();
+                n.Value = {0x18, 0x04};
+            }
+        }
+        const TVersionInfo info(WriteBlock("binary-string", verblock::Encode(root)));
+        QVERIFY(info.FLoaded);
+        QCOMPARE(info.ReadProductName(), QString());
+        QCOMPARE(info.ReadFileVersion(), QStringLiteral("1.0.0.37"));
+    }
+
     void textConversion_data() {
         QTest::addColumn<QString>("value");
         QTest::newRow("Cyrillic") << "Веска";
