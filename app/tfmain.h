@@ -124,7 +124,9 @@ private:
     int FHandlerDepth = 0;
     bool FCloseRequested = false;
     bool FDestroyed = false;
-    // Which stored values the load could not read; they are not overwritten at exit.
+    // Which stored values the load could not read; they are not overwritten at exit unless
+    // changed meanwhile.
+    enum : std::uint8_t { uvWins = 1, uvLose = 2, uvDraw = 4, uvHint = 8, uvSpeed = 16 };
     std::uint8_t FUnreadValues = 0;
 };
 

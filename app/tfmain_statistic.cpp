@@ -1,4 +1,33 @@
-// Temporary until the statistics dialog lands.
 #include "tfmain.h"
 
-void TfMain::mmStatisticClick() {}
+#include "modal.h"
+#include "numformat.h"
+#include "tfstatistic.h"
+
+#include <memory>
+
+void TfMain::mmStatisticClick() {
+    // Created afresh for each showing and destroyed right after, also when showing fails.
+    std::unique_ptr<TfStatistic> dialog(new TfStatistic(this));
+    fStatistic = dialog.get();
+    struct Forget {
+        ~Forget() { fStatistic = nullptr; }
+    } forget;
+
+    const std::int32_t total = vesk::WrappingSum(Draw, Wins, Lose);
+    fStatistic->lGamesTotal->setText(QString::number(total));
+    // A total of 0 or less (counters edited by hand) leaves the shares unfilled.
+    if (double(total) > 0.01) {
+        fStatistic->lDrawTotal->setText(vesk::ShareText(Draw, total));
+        fStatistic->lWinsTotal->setText(vesk::ShareText(Wins, total));
+        fStatistic->lLoseTotal->setText(vesk::ShareText(Lose, total));
+    }
+
+    if (vesk::ExecModal(dialog.get()) == mrYes) {
+        Wins = 0;
+        Lose = 0;
+        Draw = 0;
+        // Cleared counters are written at exit even where the load could not read them.
+        FUnreadValues &= std::uint8_t(~(uvWins | uvLose | uvDraw));
+    }
+}

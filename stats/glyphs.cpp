@@ -1,0 +1,144 @@
+#include "glyphs.h"
+
+#include <QList>
+#include <QPixmap>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+namespace vesk {
+
+namespace {
+
+constexpr int Side = 18;
+
+const QRgb Olive = qRgb(128, 128, 0);
+const QRgb Green = qRgb(0, 128, 0);
+const QRgb Lime = qRgb(0, 255, 0);
+const QRgb Grey = qRgb(128, 128, 128);
+const QRgb White = qRgb(255, 255, 255);
+
+// The 16 standard colours.
+const QList<QRgb> Palette = {
+    qRgb(0, 0, 0),
+    qRgb(128, 0, 0),
+    Green,
+    Olive,
+    qRgb(0, 0, 128),
+    qRgb(128, 0, 128),
+    qRgb(0, 128, 128),
+    Grey,
+    qRgb(192, 192, 192),
+    qRgb(255, 0, 0),
+    Lime,
+    qRgb(255, 255, 0),
+    qRgb(0, 0, 255),
+    qRgb(255, 0, 255),
+    qRgb(0, 255, 255),
+    White,
+};
+
+struct Point {
+    double X, Y;
+};
+
+// Whether a pixel centre lies in the picture.
+using Shape = std::function<bool(Point)>;
+
+Point Polar(Point centre, double degrees, double radius) {
+    const double a = degrees * std::numbers::pi / 180;
+    return {centre.X + radius * std::cos(a), centre.Y - radius * std::sin(a)};
+}
+
+bool InTriangle(Point p, Point a, Point b, Point c) {
+    auto side = [](Point p, Point q, Point r) {
+        return (q.X - p.X) * (r.Y - p.Y) - (q.Y - p.Y) * (r.X - p.X);
+    };
+    const double d1 = side(a, b, p), d2 = side(b, c, p), d3 = side(c, a, p);
+    return !((d1 < 0 || d2 < 0 || d3 < 0) && (d1 > 0 || d2 > 0 || d3 > 0));
+}
+
+double SegmentDistance(Point p, Point a, Point b) {
+    const double dx = b.X - a.X, dy = b.Y - a.Y;
+    double t = ((p.X - a.X) * dx + (p.Y - a.Y) * dy) / (dx * dx + dy * dy);
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(p.X - (a.X + t * dx), p.Y - (a.Y + t * dy));
+}
+
+// The picture in lime with a green rim, and beside it the greyed twin: grey with a white
+// shadow one pixel down and right, as a disabled button shows it.
+QImage Bitmap(const Shape& shape) {
+    bool mask[Side][Side];
+    for (int y = 0; y < Side; ++y)
+        for (int x = 0; x < Side; ++x)
+            mask[y][x] = shape({x + 0.5, y + 0.5});
+    auto in = [&](int x, int y) { return x >= 0 && y >= 0 && x < Side && y < Side && mask[y][x]; };
+
+    QImage image(2 * Side, Side, QImage::Format_RGB32);
+    image.fill(Olive);
+    for (int y = 0; y < Side; ++y)
+        for (int x = 0; x < Side; ++x) {
+            if (!mask[y][x])
+                continue;
+            const bool rim = !in(x - 1, y) || !in(x + 1, y) || !in(x, y - 1) || !in(x, y + 1);
+            image.setPixel(x, y, rim ? Green : Lime);
+            if (x + 1 < Side && y + 1 < Side)
+                image.setPixel(Side + x + 1, y + 1, White);
+        }
+    for (int y = 0; y < Side; ++y)
+        for (int x = 0; x < Side; ++x)
+            if (mask[y][x])
+                image.setPixel(Side + x, y, Grey);
+    return image.convertToFormat(QImage::Format_Indexed8, Palette);
+}
+
+} // namespace
+
+QImage OkGlyphBitmap() {
+    // A check mark: a short stroke down to the right, a long one up to the right.
+    const Point a{2.5, 9.0}, b{7.0, 13.5}, c{15.5, 3.5};
+    return Bitmap([=](Point p) {
+        return std::min(SegmentDistance(p, a, b), SegmentDistance(p, b, c)) < 1.9;
+    });
+}
+
+QImage ClearGlyphBitmap() {
+    // Two arrows chasing each other clockwise round a ring: one over the top, pointing down
+    // at the right, one under the bottom, pointing up at the left.
+    const Point centre{9.0, 9.0};
+    return Bitmap([=](Point p) {
+        const double r = std::hypot(p.X - centre.X, p.Y - centre.Y);
+        double angle = std::atan2(centre.Y - p.Y, p.X - centre.X) * 180 / std::numbers::pi;
+        if (angle < 0)
+            angle += 360;
+        const bool ring = r >= 4.0 && r <= 6.9;
+        if (ring && ((angle >= 40 && angle <= 170) || (angle >= 220 && angle <= 350)))
+            return true;
+        for (double base : {40.0, 220.0}) {
+            if (InTriangle(p, Polar(centre, base, 2.2), Polar(centre, base, 8.7),
+                           Polar(centre, base - 42, 5.45)))
+                return true;
+        }
+        return false;
+    });
+}
+
+QIcon GlyphIcon(const QImage& bitmap) {
+    const QRgb transparent = bitmap.pixel(0, bitmap.height() - 1);
+    const int side = bitmap.width() / 2;
+    QIcon icon;
+    for (int half = 0; half < 2; ++half) {
+        QImage image = bitmap.copy(half * side, 0, side, bitmap.height())
+                           .convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) == transparent)
+                    image.setPixel(x, y, qRgba(0, 0, 0, 0));
+        icon.addPixmap(QPixmap::fromImage(image), half == 0 ? QIcon::Normal : QIcon::Disabled);
+    }
+    return icon;
+}
+
+} // namespace vesk

@@ -1,0 +1,378 @@
+// The counters and the two settings between runs: what the main window loads at creation and
+// stores at destruction, checked on the bytes of the file. Each test has its own folder.
+#include "modal.h"
+#include "registry.h"
+#include "tfmain.h"
+#include "tfstatistic.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <cstdio>
+#include <memory>
+
+class TfMainProbe {
+public:
+    static std::int32_t& Wins(TfMain& w) { return w.Wins; }
+    static std::int32_t& Lose(TfMain& w) { return w.Lose; }
+    static std::int32_t& Draw(TfMain& w) { return w.Draw; }
+    static void Statistic(TfMain& w) { w.mmStatisticClick(); }
+};
+
+namespace {
+
+const QByteArray Head = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tovrel]\n";
+
+QByteArray Dword(const char* name, quint32 value) {
+    return '"' + QByteArray(name) +
+           "\"=dword:" + QByteArray::number(value, 16).rightJustified(8, '0') + '\n';
+}
+
+QByteArray Stored(quint32 wins, quint32 lose, quint32 draw, quint32 hint, quint32 speed) {
+    return Head + Dword("Wins", wins) + Dword("Lose", lose) + Dword("Draw", draw) +
+           Dword("NotHintVisible", hint) + Dword("NotSpeedGame", speed);
+}
+
+struct Loaded {
+    int Wins, Lose, Draw;
+    bool Hint, Speed;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Loaded)
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<TfMain> window;
+    QStringList errors;
+    int statisticAnswer = mrOk;
+
+    QString Path() const { return dir->filePath(QStringLiteral("Tovrel.reg")); }
+
+    void Write(const QByteArray& bytes) {
+        QFile f(Path());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(f.write(bytes), bytes.size());
+    }
+
+    QByteArray Read() const {
+        QFile f(Path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+    TfMain& Start() {
+        window = std::make_unique<TfMain>();
+        return *window;
+    }
+
+    void Exit() { window.reset(); }
+
+    void Check(TfMain& w, const Loaded& expected) {
+        QCOMPARE(TfMainProbe::Wins(w), expected.Wins);
+        QCOMPARE(TfMainProbe::Lose(w), expected.Lose);
+        QCOMPARE(TfMainProbe::Draw(w), expected.Draw);
+        QCOMPARE(w.mmHintVisible->isChecked(), expected.Hint);
+        QCOMPARE(w.lMessage->isHidden(), !expected.Hint);
+        QCOMPARE(w.mmSpeedGame->isChecked(), expected.Speed);
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        qputenv("XDG_CONFIG_HOME", dir->path().toUtf8());
+        errors.clear();
+        statisticAnswer = mrOk;
+        vesk::SetModalHook([this](QDialog* d) -> int {
+            if (auto* box = qobject_cast<QMessageBox*>(d)) {
+                // The standard error box: the application title, stop icon, OK.
+                if (box->windowTitle() != QStringLiteral("Игра в Веска") ||
+                    box->icon() != QMessageBox::Critical ||
+                    box->standardButtons() != QMessageBox::Ok)
+                    errors << QStringLiteral("not the error box");
+                errors << box->text();
+                return QMessageBox::Ok;
+            }
+            if (qobject_cast<TfStatistic*>(d))
+                return statisticAnswer;
+            return 0;
+        });
+    }
+
+    void cleanup() {
+        window.reset();
+        vesk::SetModalHook(nullptr);
+        vesk::TRegistry::SetWriteGate(nullptr);
+        QFile::setPermissions(Path(), QFile::ReadOwner | QFile::WriteOwner);
+        dir.reset();
+    }
+
+    void firstRun() {
+        TfMain& w = Start();
+        Check(w, {0, 0, 0, true, true});
+        QCOMPARE(w.lMessage->text(), QStringLiteral("Нажмите кнопку или F2"));
+        // The key is made at start-up already.
+        QCOMPARE(Read(), Head);
+        Exit();
+        QCOMPARE(Read(), Stored(0, 0, 0, 0, 0));
+        QCOMPARE(errors, QStringList());
+    }
+
+    void fullFile() {
+        const QByteArray before = Stored(4, 2, 1, 1, 0);
+        Write(before);
+        TfMain& w = Start();
+        Check(w, {4, 2, 1, false, true});
+        Exit();
+        QCOMPARE(Read(), before);
+        QCOMPARE(errors, QStringList());
+    }
+
+    void onlyDraw() {
+        Write(Head + Dword("Draw", 7));
+        TfMain& w = Start();
+        Check(w, {0, 0, 7, true, true});
+        Exit();
+        QCOMPARE(Read(), Head + Dword("Draw", 7) + Dword("Wins", 0) + Dword("Lose", 0) +
+                             Dword("NotHintVisible", 0) + Dword("NotSpeedGame", 0));
+    }
+
+    void hiddenHintShownByTheMenu() {
+        Write(Stored(0, 0, 0, 1, 0));
+        TfMain& w = Start();
+        Check(w, {0, 0, 0, false, true});
+        w.mmHintVisible->trigger();
+        Check(w, {0, 0, 0, true, true});
+        w.mmHintVisible->trigger();
+        w.mmSpeedGame->trigger();
+        Check(w, {0, 0, 0, false, false});
+        Exit();
+        QCOMPARE(Read(), Stored(0, 0, 0, 1, 1));
+    }
+
+    void anyNonZeroCountsAsOne() {
+        Write(Stored(0, 0, 0, 0xffffffff, 5));
+        TfMain& w = Start();
+        Check(w, {0, 0, 0, false, false});
+        Exit();
+        QCOMPARE(Read(), Stored(0, 0, 0, 1, 1));
+    }
+
+    void allOnesIsMinusOne() {
+        Write(Stored(0xffffffff, 0x80000000, 0x7fffffff, 0, 0));
+        TfMain& w = Start();
+        Check(w, {-1, int(-2147483648LL), 2147483647, true, true});
+        Exit();
+        QCOMPARE(Read(), Stored(0xffffffff, 0x80000000, 0x7fffffff, 0, 0));
+    }
+
+    void unreadable_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<Loaded>("loaded");
+        const QByteArray rest = Dword("Lose", 2) + Dword("Draw", 3) + Dword("NotHintVisible", 1) +
+                                Dword("NotSpeedGame", 1);
+        QTest::newRow("Wins a short string")
+            << Head + "\"Wins\"=\"abc\"\n" + rest << "Invalid data type for 'Wins'"
+            << Loaded{0, 0, 0, true, true};
+        QTest::newRow("Wins a long string")
+            << Head + "\"Wins\"=\"abcd\"\n" + rest << "Failed to get data for 'Wins'"
+            << Loaded{0, 0, 0, true, true};
+        QTest::newRow("Wins long binary")
+            << Head + "\"Wins\"=hex:01,02,03,04,05\n" + rest << "Failed to get data for 'Wins'"
+            << Loaded{0, 0, 0, true, true};
+        QTest::newRow("Draw short binary")
+            << Head + Dword("Wins", 4) + Dword("Lose", 2) + "\"Draw\"=hex:03\n" +
+                   Dword("NotHintVisible", 1) + Dword("NotSpeedGame", 1)
+            << "Invalid data type for 'Draw'" << Loaded{4, 2, 0, true, true};
+        QTest::newRow("NotSpeedGame a string")
+            << Head + Dword("Wins", 4) + Dword("Lose", 2) + Dword("Draw", 3) +
+                   Dword("NotHintVisible", 1) + "\"NotSpeedGame\"=\"\"\n"
+            << "Invalid data type for 'NotSpeedGame'" << Loaded{4, 2, 3, false, true};
+    }
+
+    // The load stops at the value with the error; what came before is read, what comes after
+    // keeps its default. At exit nothing that was not read replaces what the file holds.
+    void unreadable() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, error);
+        QFETCH(Loaded, loaded);
+        Write(file);
+        TfMain& w = Start();
+        QCOMPARE(errors, QStringList{error});
+        Check(w, loaded);
+        Exit();
+        QCOMPARE(Read(), file);
+        QCOMPARE(errors, QStringList{error});
+    }
+
+    // What this run changed is stored even so: cleared counters, a toggled setting, a game.
+    void unreadButChanged() {
+        Write(Head + "\"Wins\"=\"abc\"\n" + Dword("Lose", 2) + Dword("Draw", 3) +
+              Dword("NotHintVisible", 1) + Dword("NotSpeedGame", 1));
+        TfMain& w = Start();
+        QCOMPARE(errors, QStringList{QStringLiteral("Invalid data type for 'Wins'")});
+        statisticAnswer = mrYes;
+        TfMainProbe::Statistic(w);
+        ++TfMainProbe::Lose(w);
+        w.mmSpeedGame->trigger();
+        Exit();
+        QCOMPARE(Read(), Head + Dword("Wins", 0) + Dword("Lose", 1) + Dword("Draw", 0) +
+                             Dword("NotHintVisible", 1) + Dword("NotSpeedGame", 1));
+    }
+
+    void unreadAfterAGame() {
+        const QByteArray after = Dword("Draw", 3) + Dword("NotHintVisible", 1);
+        Write(Head + Dword("Wins", 4) + "\"Lose\"=\"x\"\n" + after);
+        TfMain& w = Start();
+        Check(w, {4, 0, 0, true, true});
+        ++TfMainProbe::Wins(w);
+        Exit();
+        // Lose and Draw stay as stored; the settings were never read either.
+        QCOMPARE(Read(), Head + Dword("Wins", 5) + "\"Lose\"=\"x\"\n" + after);
+    }
+
+    void clearThenExit() {
+        Write(Stored(4, 2, 1, 0, 0));
+        TfMain& w = Start();
+        statisticAnswer = mrYes;
+        TfMainProbe::Statistic(w);
+        Check(w, {0, 0, 0, true, true});
+        Exit();
+        QCOMPARE(Read(), Stored(0, 0, 0, 0, 0));
+    }
+
+    void folderCannotBeCreated() {
+        const QString plain = dir->filePath(QStringLiteral("plain"));
+        QFile f(plain);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        qputenv("XDG_CONFIG_HOME", (plain + QStringLiteral("/sub")).toUtf8());
+        TfMain& w = Start();
+        Check(w, {0, 0, 0, true, true});
+        QCOMPARE(errors, QStringList());
+        Exit();
+        QCOMPARE(errors, QStringList{QStringLiteral("Failed to set data for 'Wins'")});
+        QVERIFY(QFileInfo(plain).isFile());
+        QCOMPARE(QFileInfo(plain).size(), 0);
+    }
+
+    void readOnlyFile() {
+        const QByteArray before = Stored(4, 2, 1, 0, 1);
+        Write(before);
+        QVERIFY(QFile::setPermissions(Path(), QFile::ReadOwner | QFile::ReadGroup));
+        TfMain& w = Start();
+        Check(w, {4, 2, 1, true, false});
+        ++TfMainProbe::Wins(w);
+        Exit();
+        QCOMPARE(errors, QStringList{QStringLiteral("Failed to set data for 'Wins'")});
+        QCOMPARE(Read(), before);
+    }
+
+    // A store that fails half-way keeps the values written before it; the file stays whole.
+    void storeStopsAtTheFailedWrite() {
+        Write(Stored(4, 2, 1, 0, 0));
+        TfMain& w = Start();
+        TfMainProbe::Wins(w) = 5;
+        TfMainProbe::Lose(w) = 6;
+        TfMainProbe::Draw(w) = 7;
+        w.mmSpeedGame->trigger();
+        QStringList asked;
+        vesk::TRegistry::SetWriteGate([&](const QString& name) {
+            asked << name;
+            return name != QStringLiteral("Draw");
+        });
+        Exit();
+        QCOMPARE(asked, (QStringList{"Wins", "Lose", "Draw"}));
+        QCOMPARE(errors, QStringList{QStringLiteral("Failed to set data for 'Draw'")});
+        QCOMPARE(Read(), Stored(5, 6, 1, 0, 0));
+    }
+
+    void garbageLeftAlone() {
+        const QByteArray garbage = "\x01\x02 not a registry file \xff\n\"Wins\"=dword:00000009\n";
+        Write(garbage);
+        TfMain& w = Start();
+        Check(w, {0, 0, 0, true, true});
+        ++TfMainProbe::Wins(w);
+        w.mmHintVisible->trigger();
+        Exit();
+        QCOMPARE(errors, QStringList());
+        QCOMPARE(Read(), garbage);
+    }
+
+    void unknownLinesKept() {
+        const QByteArray before = "REGEDIT4\r\n\r\n; written by hand\r\n"
+                                  "[HKEY_CURRENT_USER\\Software\\Other]\r\n"
+                                  "\"Wins\"=dword:00000063\r\n\r\n"
+                                  "[HKEY_CURRENT_USER\\Software\\Tovrel]\r\n"
+                                  "\"Lose\"=dword:00000002\r\n"
+                                  "\"Player\"=\"Аня\"\r\n"
+                                  "\"Blob\"=hex:00,01,\\\r\n  02\r\n";
+        Write(before);
+        TfMain& w = Start();
+        Check(w, {0, 2, 0, true, true});
+        Exit();
+        QCOMPARE(Read(), "REGEDIT4\r\n\r\n; written by hand\r\n"
+                         "[HKEY_CURRENT_USER\\Software\\Other]\r\n"
+                         "\"Wins\"=dword:00000063\r\n\r\n"
+                         "[HKEY_CURRENT_USER\\Software\\Tovrel]\r\n"
+                         "\"Lose\"=dword:00000002\r\n"
+                         "\"Player\"=\"Аня\"\r\n"
+                         "\"Blob\"=hex:00,01,\\\r\n  02\r\n"
+                         "\"Wins\"=dword:00000000\r\n"
+                         "\"Draw\"=dword:00000000\r\n"
+                         "\"NotHintVisible\"=dword:00000000\r\n"
+                         "\"NotSpeedGame\"=dword:00000000\r\n");
+    }
+
+    // A run that never reaches the window's destruction leaves the file as it was.
+    void killedRun() {
+        const QByteArray before = Stored(4, 2, 1, 0, 0);
+        Write(before);
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir->path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--play-and-die")});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(child.readAllStandardOutput(), QByteArray("played: 5 0 0\n"));
+        QCOMPARE(Read(), before);
+    }
+};
+
+// The child of killedRun: loads, wins a game, clears nothing, and is killed before exit.
+static int PlayAndDie(int argc, char** argv) {
+    QApplication app(argc, argv);
+    auto* w = new TfMain();
+    ++TfMainProbe::Wins(*w);
+    TfMainProbe::Lose(*w) = 0;
+    TfMainProbe::Draw(*w) = 0;
+    w->mmHintVisible->trigger();
+    std::printf("played: %d %d %d\n", TfMainProbe::Wins(*w), TfMainProbe::Lose(*w),
+                TfMainProbe::Draw(*w));
+    std::fflush(stdout);
+    std::raise(SIGKILL);
+    return 0;
+}
+
+int main(int argc, char** argv) {
+    if (argc > 1 && qstrcmp(argv[1], "--play-and-die") == 0)
+        return PlayAndDie(argc, argv);
+    QApplication app(argc, argv);
+    TestSettings test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_settings.moc"
