@@ -53,5 +53,23 @@ SOAK_GAMES ?= 10000
 soak: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen VESK_SOAK_GAMES=$(SOAK_GAMES) ./tests/tst_soak
 
+bench: build
+	QT_QPA_PLATFORM=offscreen xvfb-run -a -s '-screen 0 1024x768x24' $(BUILD)/bench/bench_vesk
+
+# The fuzzers need clang: a build folder of their own.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) --target fuzzers
+	@for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
+	  [ -x "$$f" ] || continue; name=$$(basename $$f); corpus=fuzz/corpus/$${name#fuzz_}; \
+	  mkdir -p fuzz-out/$$name; echo "== $$name"; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 fuzz-out/$$name $$corpus || exit 1; \
+	done
+
+artwork: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/artwork/vesk-artwork --out resources
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

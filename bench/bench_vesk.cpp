@@ -1,0 +1,252 @@
+// The benchmark table: engine calls, painting, whole games, idle and pause cost, and the
+// program's start-up, shutdown and memory as whole processes under a real X server.
+#include "gamedriver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProcess>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <sys/resource.h>
+
+class TfMainProbe {
+public:
+    static TfMain& Window() {
+        static TfMain* w = [] {
+            auto* win = new TfMain;
+            win->show();
+            return win;
+        }();
+        return *w;
+    }
+    // A fresh deal from the seed, the man to lead.
+    static void Deal(std::uint32_t seed) {
+        TfMain& w = Window();
+        TCardBatch::SeedSource = [seed] { return seed; };
+        w.LastWinner = w.PlayerPlace1;
+        w.mmNewGameClick();
+    }
+    static TfMain& W() { return Window(); }
+    static bool CanPlay(std::uint8_t kind, TCard* c) { return W().CanPlay(kind, c); }
+    static int ChooseAttack(const QList<TCard*>& h) { return W().ChooseAttack(h); }
+    static int ChooseDefence(const QList<TCard*>& h) { return W().ChooseDefence(h); }
+};
+
+namespace {
+double CpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+void DoubleClick(QWidget* w) {
+    const QPointF at(10, 10);
+    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                      QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, at, w->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+        QApplication::sendEvent(w, &e);
+    }
+}
+
+// Counts timer events, whoever they are for, except the benchmark's own.
+struct TimerCounter : QObject {
+    QObject* own = nullptr;
+    int ticks = 0;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Timer && o != own)
+            ++ticks;
+        return false;
+    }
+};
+} // namespace
+
+static void CanPlay(benchmark::State& state) {
+    TfMainProbe::Deal(5);
+    TfMain& w = TfMainProbe::W();
+    const QList<TCard*> hand = w.PlayerPlace1->Cards;
+    std::size_t k = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TfMainProbe::CanPlay(1, hand[k++ % hand.size()]));
+}
+
+static void ChooseAttack(benchmark::State& state) {
+    TfMainProbe::Deal(5);
+    TfMain& w = TfMainProbe::W();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TfMainProbe::ChooseAttack(w.PlayerPlace2->Cards));
+}
+
+static void ChooseDefence(benchmark::State& state) {
+    TfMainProbe::Deal(5);
+    TfMain& w = TfMainProbe::W();
+    // Lay the man's first card so that the computer has something to beat.
+    w.GamePlace->PutAttack(w.PlayerPlace1->ExtractCard(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TfMainProbe::ChooseDefence(w.PlayerPlace2->Cards));
+    w.GamePlace->ClearTable();
+}
+
+static void ComputerAnswer(benchmark::State& state) {
+    TfMain& w = TfMainProbe::W();
+    std::uint32_t seed = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        TfMainProbe::Deal(seed++);
+        TCard* card = w.PlayerPlace1->Cards[0];
+        state.ResumeTiming();
+        DoubleClick(card); // the man leads; the computer answers at once
+    }
+}
+
+static void PaintFace(benchmark::State& state) {
+    TfMainProbe::Deal(2);
+    TCard* card = TfMainProbe::W().PlayerPlace1->Cards[0];
+    QImage img(card->size(), QImage::Format_RGB32);
+    for (auto _ : state)
+        card->render(&img);
+}
+
+static void PaintBack(benchmark::State& state) {
+    TfMainProbe::Deal(2);
+    TCard* card = TfMainProbe::W().PlayerPlace2->Cards[0];
+    QImage img(card->size(), QImage::Format_RGB32);
+    for (auto _ : state)
+        card->render(&img);
+}
+
+static void PaintWindow(benchmark::State& state) {
+    TfMainProbe::Deal(2);
+    TfMain& w = TfMainProbe::W();
+    QImage img(w.size(), QImage::Format_RGB32);
+    for (auto _ : state)
+        w.render(&img);
+}
+
+static void NewGame(benchmark::State& state) {
+    std::uint32_t seed = 1;
+    for (auto _ : state)
+        TfMainProbe::Deal(seed++);
+}
+
+static void WholeGames(benchmark::State& state) {
+    TfMain& w = TfMainProbe::W();
+    GameDriver driver(&w);
+    driver.CheckEveryEvent = false;
+    driver.IllegalTriesPercent = 0;
+    std::uint32_t seed = 1;
+    for (auto _ : state)
+        driver.PlayGame(seed++);
+    state.counters["games/s"] =
+        benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+static void PausesCost(benchmark::State& state) {
+    TfMain& w = TfMainProbe::W();
+    w.mmSpeedGame->trigger(); // pauses on
+    GameDriver driver(&w);
+    driver.CheckEveryEvent = false;
+    for (auto _ : state) {
+        QElapsedTimer wall;
+        wall.start();
+        const double cpu0 = CpuSeconds();
+        driver.PlayGame(3);
+        state.counters["cpu_per_wall_%"] = 100.0 * (CpuSeconds() - cpu0) / (wall.elapsed() / 1e3);
+        state.counters["wall_s"] = wall.elapsed() / 1e3;
+    }
+    w.mmSpeedGame->trigger();
+}
+
+static void Idle10s(benchmark::State& state) {
+    TfMain& w = TfMainProbe::W();
+    TfMainProbe::Deal(9);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        TimerCounter counter;
+        QEventLoop loop;
+        QTimer stop;
+        stop.setSingleShot(true);
+        counter.own = &stop;
+        QObject::connect(&stop, &QTimer::timeout, &loop, &QEventLoop::quit);
+        qApp->installEventFilter(&counter);
+        const double cpu0 = CpuSeconds();
+        stop.start(10000);
+        loop.exec();
+        qApp->removeEventFilter(&counter);
+        state.counters["cpu_ms"] = (CpuSeconds() - cpu0) * 1e3;
+        state.counters["wakeups"] = counter.ticks;
+    }
+    (void)w;
+}
+
+// Whole processes of the program under the X server of $DISPLAY, median of the runs.
+static void StartupShutdown(benchmark::State& state) {
+    const int games = int(state.range(0));
+    for (auto _ : state) {
+        std::vector<double> start, stop, rss;
+        for (int run = 0; run < (games ? 1 : 10); ++run) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("QT_QPA_PLATFORM", "xcb");
+            env.insert("VESK_STARTUP_PROBE", "1");
+            env.insert("VESK_PROBE_GAMES", QString::number(games));
+            p.setProcessEnvironment(env);
+            QElapsedTimer t;
+            t.start();
+            p.start(QStringLiteral(VESK_EXECUTABLE), {});
+            double painted = -1, exited = -1;
+            QByteArray out;
+            while (p.state() != QProcess::NotRunning || p.bytesAvailable()) {
+                p.waitForReadyRead(100);
+                out += p.readAllStandardOutput();
+                if (painted < 0 && out.contains("painted\n"))
+                    painted = t.nsecsElapsed() / 1e6;
+                if (exited < 0 && out.contains("exit\n"))
+                    exited = t.nsecsElapsed() / 1e6;
+                if (t.elapsed() > 300000)
+                    break;
+            }
+            p.waitForFinished();
+            const double end = t.nsecsElapsed() / 1e6;
+            const int at = out.indexOf("rss_kb ");
+            start.push_back(painted);
+            stop.push_back(exited >= 0 ? end - exited : -1);
+            rss.push_back(at >= 0 ? out.mid(at + 7).split('\n')[0].toDouble() / 1024 : -1);
+        }
+        auto median = [](std::vector<double> v) {
+            std::sort(v.begin(), v.end());
+            return v[v.size() / 2];
+        };
+        state.counters["startup_ms"] = median(start);
+        state.counters["shutdown_ms"] = median(stop);
+        state.counters["peak_rss_MB"] = median(rss);
+    }
+}
+
+BENCHMARK(CanPlay);
+BENCHMARK(ChooseAttack);
+BENCHMARK(ChooseDefence);
+BENCHMARK(ComputerAnswer)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PaintFace)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PaintBack)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PaintWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(NewGame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(WholeGames)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(PausesCost)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(Idle10s)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(StartupShutdown)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
