@@ -1,6 +1,7 @@
 #include "card.h"
 
 #include <QPaintEvent>
+#include <QFrame>
 #include <QPainter>
 
 namespace {
@@ -17,13 +18,26 @@ void TCard::paintEvent(QPaintEvent*) {
 }
 
 void TCard::PaintBack(QPainter& p) {
-    // The pen is centred on the outline: inset by one pixel so the 2-pixel line stays inside.
-    const QRect r = rect().adjusted(1, 1, -1, -1);
-    p.setPen(FPen);
-    p.setBrush(QBrush(BackYellow, Qt::SolidPattern));
-    p.drawRoundedRect(r, 5, 5);
-    p.setBrush(QBrush(HatchRed, Qt::DiagCrossPattern));
-    p.drawRoundedRect(r, 5, 5);
+    // The two fills are drawn once per size and kept: the hatch is slow to rasterise, and
+    // what is outside the outline stays transparent, so the result is the same pixels.
+    const qreal ratio = devicePixelRatioF();
+    static QImage cache[2][2]; // [crosswise][dense]
+    const bool dense = ratio >= 1.5;
+    QImage& back = cache[FOrientation == coHorisontal][dense];
+    if (back.isNull() || back.deviceIndependentSize() != QSizeF(size())) {
+        back = QImage(size() * (dense ? 2 : 1), QImage::Format_ARGB32_Premultiplied);
+        back.setDevicePixelRatio(dense ? 2 : 1);
+        back.fill(Qt::transparent);
+        QPainter bp(&back);
+        // The pen is centred on the outline: inset by one pixel so the 2-pixel line stays inside.
+        const QRect r = rect().adjusted(1, 1, -1, -1);
+        bp.setPen(FPen);
+        bp.setBrush(QBrush(BackYellow, Qt::SolidPattern));
+        bp.drawRoundedRect(r, 5, 5);
+        bp.setBrush(QBrush(HatchRed, Qt::DiagCrossPattern));
+        bp.drawRoundedRect(r, 5, 5);
+    }
+    p.drawImage(0, 0, back);
 }
 
 QColor TCard::ParentColorAt(QPoint at) const {
@@ -38,10 +52,23 @@ QColor TCard::ParentColorAt(QPoint at) const {
         if (w->geometry().contains(at))
             return {};
     }
+    // A see-through parent (the stock pile) shows what lies under it.
+    QWidget* shown = parent;
+    QPoint p = at;
+    while (!shown->autoFillBackground() && !shown->isWindow() && shown->parentWidget()) {
+        p = shown->mapToParent(p);
+        shown = shown->parentWidget();
+    }
+    // Inside a solid background the colour is known without painting anything.
+    const auto* frame = qobject_cast<const QFrame*>(shown);
+    const QBrush& ground = shown->palette().brush(shown->backgroundRole());
+    if (shown->autoFillBackground() && ground.style() == Qt::SolidPattern &&
+        (!frame || frame->contentsRect().contains(p)))
+        return ground.color();
     QImage one(1, 1, QImage::Format_RGB32);
     one.fill(Qt::black);
     // Only the parent's own painting, never a grab: that would repaint this card again.
-    parent->render(&one, QPoint(), QRegion(at.x(), at.y(), 1, 1), QWidget::DrawWindowBackground);
+    shown->render(&one, QPoint(), QRegion(p.x(), p.y(), 1, 1), QWidget::DrawWindowBackground);
     return QColor(one.pixel(0, 0));
 }
 
