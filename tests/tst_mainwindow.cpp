@@ -1,0 +1,149 @@
+// The main window as laid out: geometry, fonts, colours, captions, menu and shortcuts.
+#include "modal.h"
+#include "tfmain.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+
+#include <stdexcept>
+
+class TfMainProbe {
+public:
+    static void Throwing(TfMain& w) {
+        w.Handler([] { throw std::runtime_error("Failed to set data for 'Wins'"); });
+    }
+    static TGameState State(TfMain& w) { return w.State; }
+};
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TfMain> w;
+    QStringList boxes;
+
+private slots:
+    void init() {
+        boxes.clear();
+        vesk::SetModalHook([this](QDialog* d) {
+            boxes << d->windowTitle() + "|" + d->metaObject()->className();
+            if (auto* box = qobject_cast<QMessageBox*>(d))
+                boxes << box->text() + "|" + QString::number(box->icon());
+            return 0;
+        });
+        w = std::make_unique<TfMain>();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+    void cleanup() {
+        w.reset();
+        vesk::SetModalHook(nullptr);
+    }
+
+    void geometry_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("rect");
+        QTest::newRow("PlayerPlace2") << "PlayerPlace2" << QRect(0, 0, 590, 110);
+        QTest::newRow("PlayerPlace1") << "PlayerPlace1" << QRect(0, 294, 590, 110);
+        QTest::newRow("GamePlace") << "GamePlace" << QRect(0, 110, 590, 184);
+        QTest::newRow("CardBatch") << "CardBatch" << QRect(452, 0, 129, 144);
+        QTest::newRow("bbtStop") << "bbtStop" << QRect(452, 142, 129, 35);
+        QTest::newRow("lMessage") << "lMessage" << QRect(3, 149, 580, 28);
+    }
+    void geometry() {
+        QFETCH(QString, name);
+        QFETCH(QRect, rect);
+        const QMap<QString, QWidget*> parts = {
+            {"PlayerPlace2", w->PlayerPlace2}, {"PlayerPlace1", w->PlayerPlace1},
+            {"GamePlace", w->GamePlace},       {"CardBatch", w->CardBatch},
+            {"bbtStop", w->bbtStop},           {"lMessage", w->lMessage}};
+        QCOMPARE(parts[name]->geometry(), rect);
+    }
+
+    void window() {
+        QCOMPARE(w->windowTitle(), QStringLiteral("Веск подкидной"));
+        QCOMPARE(w->centralWidget()->size(), QSize(590, 404));
+        QCOMPARE(w->minimumSize(), w->maximumSize()); // fixed size
+        QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(w->font().pixelSize(), 13);
+        QVERIFY(!w->windowIcon().isNull());
+        QCOMPARE(w->CardBatch->parentWidget(), w->GamePlace);
+        QVERIFY(w->CardBatch->isHidden());
+        QVERIFY(!w->PlayerPlace2->isEnabled());
+        QVERIFY(!w->PlayerPlace2->Faced() && w->PlayerPlace1->Faced());
+        QCOMPARE(w->PlayerPlace2->Player, ptCPU);
+        QCOMPARE(w->PlayerPlace1->Player, ptMan);
+        const QColor green(0, 128, 0);
+        for (QWidget* p : {(QWidget*)w->PlayerPlace1, (QWidget*)w->PlayerPlace2,
+                           (QWidget*)w->GamePlace})
+            QCOMPARE(p->palette().color(QPalette::Window), green);
+    }
+
+    void messageAndButton() {
+        QCOMPARE(w->lMessage->text(), QStringLiteral("Нажмите кнопку или F2"));
+        const QFont f = w->lMessage->font();
+        QVERIFY(f.bold() && f.italic());
+        QCOMPARE(f.pixelSize(), 24);
+        QCOMPARE(w->lMessage->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QVERIFY(!w->lMessage->autoFillBackground());
+        QCOMPARE(w->bbtStop->text(), QStringLiteral("Начать игру"));
+        QCOMPARE(w->bbtStop->font().pixelSize(), 19);
+        QCOMPARE(w->bbtStop->palette().color(QPalette::ButtonText), QColor(0, 0, 128));
+        QVERIFY(w->bbtStop->isDefault());
+        QCOMPARE(QApplication::focusWidget(), w->bbtStop);
+    }
+
+    void menu() {
+        QStringList items;
+        for (QAction* a : w->MainMenu->actions()) {
+            items << a->text();
+            for (QAction* i : a->menu()->actions())
+                items << (i->isSeparator() ? QStringLiteral("-")
+                                           : i->text() + " " + i->shortcut().toString() + " " +
+                                                 (i->isCheckable() ? (i->isChecked() ? "on" : "off")
+                                                                   : ""));
+        }
+        QCOMPARE(items, (QStringList{"Игра", "Новая игра F2 ", "-", "Подсказка  on",
+                                     "Быстпрая игра  on", "-", "Статистика... F3 ", "-",
+                                     "Выход Ctrl+X ", "&?", "О программе  "}));
+    }
+
+    void checksChangeOncePerChoice() {
+        w->mmHintVisible->trigger();
+        QVERIFY(!w->mmHintVisible->isChecked());
+        QVERIFY(w->lMessage->isHidden());
+        w->mmHintVisible->trigger();
+        QVERIFY(w->mmHintVisible->isChecked());
+        QVERIFY(!w->lMessage->isHidden());
+        w->mmSpeedGame->trigger();
+        QVERIFY(!w->mmSpeedGame->isChecked());
+    }
+
+    void keys() {
+        QTest::keyClick(w.get(), Qt::Key_F2);
+        QVERIFY(TfMainProbe::State(*w) != gsIdle); // a game has started
+        QVERIFY(w->CardBatch->isVisible());
+        QTest::keyClick(w.get(), Qt::Key_F3);
+        QVERIFY(!boxes.isEmpty()); // the statistics dialog was shown
+        QVERIFY(boxes.first().contains("Статистика"));
+        QTest::keyClick(w.get(), Qt::Key_X, Qt::ControlModifier);
+        QTRY_VERIFY(!w->isVisible());
+    }
+
+    void enterPressesTheButton() {
+        QTest::keyClick(w.get(), Qt::Key_Return);
+        QVERIFY(TfMainProbe::State(*w) != gsIdle);
+    }
+
+    void errorBoxAndGoOn() {
+        TfMainProbe::Throwing(*w);
+        QCOMPARE(boxes, (QStringList{"Игра в Веска|QMessageBox",
+                                     "Failed to set data for 'Wins'|" +
+                                         QString::number(QMessageBox::Critical)}));
+        QTest::keyClick(w.get(), Qt::Key_F2); // the program goes on
+        QVERIFY(TfMainProbe::State(*w) != gsIdle);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
