@@ -4,6 +4,7 @@
 #include "tfmain.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
@@ -144,6 +145,8 @@ class TestGame : public QObject {
 
 private slots:
     void init() {
+        // Every case starts as a first run: no counters from the case before.
+        QFile::remove(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Tovrel.reg"));
         window = std::make_unique<TfMain>();
         window->show();
         probe = std::make_unique<TfMainProbe>(*window);
