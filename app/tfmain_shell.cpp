@@ -1,5 +1,6 @@
 #include "tfmain.h"
 
+#include "messageaccessible.h"
 #include "modal.h"
 
 #include <QAction>
@@ -10,6 +11,8 @@
 #include <QMenu>
 #include <QScreen>
 #include <QShortcut>
+
+#include <utility>
 
 TfMain* fMain = nullptr;
 
@@ -133,7 +136,9 @@ void TfMain::CreateLayout() {
     bbtStop->setPalette(pal);
     bbtStop->setDefault(true);
 
-    lMessage = new QLabel(QStringLiteral("Нажмите кнопку или F2"), GamePlace);
+    lMessage = new QLabel(GamePlace);
+    MakeMessageAccessible(lMessage); // before its first text, which a reader may already ask for
+    lMessage->setText(QStringLiteral("Нажмите кнопку или F2"));
     lMessage->setGeometry(3, 149, 580, 28);
     QFont f = PixelFont(QStringLiteral("Times New Roman"), 24);
     f.setBold(true);
@@ -153,6 +158,22 @@ void TfMain::CreateLayout() {
         connect(enter, &QShortcut::activated, this, [this] {
             if (bbtStop->isEnabled())
                 bbtStop->click();
+        });
+    }
+    // The arrows play the human's hand with the clicks a mouse would give; the focus stays
+    // on the button.
+    const std::pair<Qt::Key, std::function<void()>> arrows[] = {
+        {Qt::Key_Left, [this] { PlayerPlace1->RaiseNext(-1); }},
+        {Qt::Key_Right, [this] { PlayerPlace1->RaiseNext(+1); }},
+        {Qt::Key_Up, [this] { PlayerPlace1->ClickRaised(); }},
+    };
+    for (const auto& [key, action] : arrows) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        shortcut->setAutoRepeat(key != Qt::Key_Up); // holding Up plays one card, not a run
+        connect(shortcut, &QShortcut::activated, this, [this, action] {
+            if (PlayerPlace1->isEnabled())
+                action();
         });
     }
 

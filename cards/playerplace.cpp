@@ -1,10 +1,15 @@
 #include "playerplace.h"
 
+#include "cardaccessible.h"
 #include "gameplace.h"
+
+#include <QAccessible>
 
 #include <algorithm>
 
-TPlayerPlace::TPlayerPlace(QWidget* owner) : QFrame(owner) {}
+TPlayerPlace::TPlayerPlace(QWidget* owner) : QFrame(owner) {
+    InstallCardAccessibility();
+}
 
 TPlayerPlace::~TPlayerPlace() {
     DetachCards(this);
@@ -115,9 +120,49 @@ void TPlayerPlace::CardClick(QObject* sender) {
     if (OnCardClick)
         OnCardClick(clicked);
     clicked->Selected = true;
+    // A screen reader learns which card is raised; a card just played is no longer here.
+    if (Player == ptMan && Cards.contains(clicked)) {
+        QAccessible::State raised;
+        raised.selected = true;
+        QAccessibleStateChangeEvent event(clicked, raised);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TPlayerPlace::CardDblClick(QObject* sender) {
     if (OnCardDblClick)
         OnCardDblClick(qobject_cast<TCard*>(sender));
+}
+
+TCard* TPlayerPlace::RaisedCard() const {
+    TCard* raised = nullptr;
+    for (TCard* card : Cards) {
+        if (!card->Selected)
+            continue;
+        if (raised)
+            return nullptr;
+        raised = card;
+    }
+    return raised;
+}
+
+bool TPlayerPlace::RaiseNext(int direction) {
+    const int step = direction < 0 ? -1 : 1;
+    const TCard* raised = RaisedCard();
+    int i = raised ? int(Cards.indexOf(raised)) + step : (step < 0 ? int(Cards.size()) - 1 : 0);
+    // A click on a selected card would play it, and these keys only raise.
+    while (i >= 0 && i < Cards.size() && Cards[i]->Selected)
+        i += step;
+    if (i < 0 || i >= Cards.size())
+        return false;
+    CardClick(Cards[i]);
+    return true;
+}
+
+bool TPlayerPlace::ClickRaised() {
+    TCard* raised = RaisedCard();
+    if (!raised)
+        return false;
+    CardClick(raised);
+    return true;
 }

@@ -37,6 +37,15 @@ public:
     void CardClick(QObject* sender);
     void CardDblClick(QObject* sender);
 
+    // Keyboard play, made of the same clicks as the mouse's. The raised card is the one card
+    // with Selected set; after taking the table back several may be, and then none is.
+    TCard* RaisedCard() const;
+    // Clicks the neighbour of the raised card (-1 left, +1 right), or with none raised the last
+    // or the first card; false when there is no card to click.
+    bool RaiseNext(int direction);
+    // Clicks the raised card, which plays it as a second click does; false when none is raised.
+    bool ClickRaised();
+
 private:
     bool FFaced = false;
 };

@@ -1,0 +1,9 @@
+#pragma once
+
+class QLabel;
+
+// The message line for a screen reader: its accessible name is the message itself (or
+// "Строка сообщений" while it is empty), so that the name change QLabel reports at every
+// new text announces the message. The label's own accessibleName must stay empty: QLabel
+// reports the change only then.
+void MakeMessageAccessible(QLabel* label);
