@@ -237,9 +237,14 @@ std::optional<TRegFile> TRegFile::Parse(const QByteArray& bytes) {
     return file;
 }
 
+bool TRegFile::CanHold(const QString& name) {
+    return !name.contains(QLatin1Char('\n')) && !name.contains(QLatin1Char('\r')) &&
+           !name.contains(QChar(0));
+}
+
 TRegFile TRegFile::New(const QString& key) {
     TRegFile file = *Parse(Header + "\n");
-    file.AddKey(key);
+    (void)file.AddKey(key);
     return file;
 }
 
@@ -259,7 +264,9 @@ void TRegFile::EndLastLine() {
         FEntries.back().Raw += FNewline;
 }
 
-void TRegFile::AddKey(const QString& key) {
+bool TRegFile::AddKey(const QString& key) {
+    if (key.isEmpty() || !CanHold(key))
+        return false;
     EndLastLine();
     if (!FEntries.empty() && !FEntries.back().Raw.trimmed().isEmpty()) {
         Entry blank;
@@ -274,6 +281,7 @@ void TRegFile::AddKey(const QString& key) {
     FSections.push_back(key);
     entry.Section = int(FSections.size()) - 1;
     FEntries.push_back(std::move(entry));
+    return true;
 }
 
 int TRegFile::FindValue(const QString& key, const QString& name) const {
@@ -291,7 +299,9 @@ const TRegValue* TRegFile::Value(const QString& key, const QString& name) const 
     return i < 0 ? nullptr : &FEntries[std::size_t(i)].Value;
 }
 
-void TRegFile::SetDWord(const QString& key, const QString& name, std::uint32_t value) {
+bool TRegFile::SetDWord(const QString& key, const QString& name, std::uint32_t value) {
+    if (!CanHold(name) || !CanHold(key))
+        return false;
     TRegValue v;
     v.Type = REG_DWORD;
     for (int i = 0; i < 4; ++i)
@@ -306,11 +316,11 @@ void TRegFile::SetDWord(const QString& key, const QString& name, std::uint32_t v
         const bool isDefault = e.Raw.trimmed().startsWith('@');
         e.Raw = (isDefault ? QByteArray("@") : '"' + Escaped(e.Name) + '"') + data + end;
         e.Value = std::move(v);
-        return;
+        return true;
     }
 
-    if (!HasKey(key))
-        AddKey(key);
+    if (!HasKey(key) && !AddKey(key))
+        return false;
     // After the last value of the key's last section, or right after its key line.
     std::size_t at = 0;
     for (std::size_t i = 0; i < FEntries.size(); ++i) {
@@ -328,6 +338,7 @@ void TRegFile::SetDWord(const QString& key, const QString& name, std::uint32_t v
     entry.Value = std::move(v);
     entry.Raw = '"' + Escaped(name) + '"' + data + FNewline;
     FEntries.insert(FEntries.begin() + qsizetype(at), std::move(entry));
+    return true;
 }
 
 QByteArray TRegFile::Bytes() const {

@@ -37,13 +37,19 @@ public:
     // A new file holding only the header and the empty key.
     static TRegFile New(const QString& key);
 
+    // Whether a key or value name fits in a line of the file: no line break and no zero.
+    static bool CanHold(const QString& name);
+
     bool HasKey(const QString& key) const;
-    void AddKey(const QString& key);
+    // False, changing nothing, for a name the format cannot hold (empty, or with a line
+    // break or a zero).
+    [[nodiscard]] bool AddKey(const QString& key);
     // The value, or null; valid until the next change.
     const TRegValue* Value(const QString& key, const QString& name) const;
     // Replaces the value's line in place, or adds it after the last value of the key's last
-    // section (adding the key when missing).
-    void SetDWord(const QString& key, const QString& name, std::uint32_t value);
+    // section (adding the key when missing). False, changing nothing, for a name or key the
+    // format cannot hold.
+    [[nodiscard]] bool SetDWord(const QString& key, const QString& name, std::uint32_t value);
     QByteArray Bytes() const;
 
 private:

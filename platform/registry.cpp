@@ -110,7 +110,7 @@ bool TRegistry::OpenKey(const QString& key, bool canCreate) {
     case TLoad::Refused:
         return false;
     case TLoad::Missing:
-        if (!canCreate)
+        if (!canCreate || !TRegFile::CanHold(full))
             return false;
         file = TRegFile::New(full);
         // Whether or not this succeeds, the key is open and empty; a failure shows at the
@@ -121,12 +121,11 @@ bool TRegistry::OpenKey(const QString& key, bool canCreate) {
         if (!file->HasKey(full)) {
             if (!canCreate)
                 return false;
-            if (!ReadOnly(target)) {
-                TRegFile added = *file;
-                added.AddKey(full);
-                if (Save(target, added.Bytes(), QString()))
-                    file = std::move(added);
-            }
+            TRegFile added = *file;
+            if (!added.AddKey(full))
+                return false;
+            if (!ReadOnly(target) && Save(target, added.Bytes(), QString()))
+                file = std::move(added);
         }
         break;
     }
@@ -167,8 +166,8 @@ void TRegistry::WriteInteger(const QString& name, std::int32_t value) {
             Raise("Failed to set data for '%1'", name);
         break;
     }
-    current->SetDWord(FKey, name, std::uint32_t(value));
-    if (!Save(target, current->Bytes(), name))
+    if (!current->SetDWord(FKey, name, std::uint32_t(value)) ||
+        !Save(target, current->Bytes(), name))
         Raise("Failed to set data for '%1'", name);
     FFile = std::move(current);
 }

@@ -113,12 +113,12 @@ QImage ClearGlyphBitmap() {
         double angle = std::atan2(centre.Y - p.Y, p.X - centre.X) * 180 / std::numbers::pi;
         if (angle < 0)
             angle += 360;
-        const bool ring = r >= 4.0 && r <= 6.9;
-        if (ring && ((angle >= 40 && angle <= 170) || (angle >= 220 && angle <= 350)))
+        const bool ring = r >= 3.9 && r <= 6.9;
+        if (ring && ((angle >= 60 && angle <= 175) || (angle >= 240 && angle <= 355)))
             return true;
-        for (double base : {40.0, 220.0}) {
-            if (InTriangle(p, Polar(centre, base, 2.2), Polar(centre, base, 8.7),
-                           Polar(centre, base - 42, 5.45)))
+        for (double base : {60.0, 240.0}) {
+            if (InTriangle(p, Polar(centre, base, 1.4), Polar(centre, base, 9.4),
+                           Polar(centre, base - 55, 5.4)))
                 return true;
         }
         return false;

@@ -337,6 +337,22 @@ private slots:
         QCOMPARE(Read(), QByteArray("garbage"));
     }
 
+    // A name with a line break would make the file unreadable: the write is refused.
+    void unwritableName() {
+        const QByteArray before = WithValues("\"Wins\"=dword:00000001\n");
+        Write(before);
+        TRegistry reg;
+        QVERIFY(reg.OpenKey(Key, true));
+        QCOMPARE(Error([&] { reg.WriteInteger(QStringLiteral("a\nb"), 2); }),
+                 QStringLiteral("Failed to set data for 'a\nb'"));
+        // The message is a C string: it ends at the zero.
+        QCOMPARE(Error([&] { reg.WriteInteger(QString(QChar(0)), 2); }),
+                 QStringLiteral("Failed to set data for '"));
+        QCOMPARE(Read(), before);
+        QVERIFY(!reg.OpenKey(QStringLiteral("Software\\A\rB"), true));
+        QCOMPARE(Read(), before);
+    }
+
     void writeWithoutOpenKey() {
         TRegistry reg;
         QCOMPARE(Error([&] { reg.WriteInteger("Wins", 2); }),
