@@ -17,6 +17,10 @@ std::uint32_t TCardBatch::ClockSeed() {
     return std::uint32_t(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
 
+void TCardBatch::UseSeedsFrom(std::uint32_t first) {
+    SeedSource = [next = first]() mutable { return next++; }; // wraps round after 2^32 - 1
+}
+
 namespace {
 // Uniform over 0..n-1 without the modulo bias, and the same on every standard library.
 int Draw(std::mt19937& gen, int n) {

@@ -30,6 +30,8 @@ public:
     // Where each shuffle takes its seed; the clock's UTC time of day in ms unless replaced.
     static std::function<std::uint32_t()> SeedSource;
     static std::uint32_t ClockSeed();
+    // Reproducible deals: the shuffles from now on take first, first + 1, ... in turn.
+    static void UseSeedsFrom(std::uint32_t first);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
