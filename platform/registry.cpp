@@ -88,7 +88,8 @@ bool Save(const QString& target, const QByteArray& bytes, const QString& name) {
 
 QString TRegistry::FileName() {
     QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (folder.isEmpty())
+    // A relative folder is not a valid setting and counts as none.
+    if (folder.isEmpty() || QDir::isRelativePath(folder))
         folder = QDir::homePath() + QStringLiteral("/.config");
     return folder + QStringLiteral("/Tovrel.reg");
 }

@@ -23,7 +23,8 @@ private:
 };
 
 // The current user's registry hive: one file in the registry's export format,
-// $XDG_CONFIG_HOME/Tovrel.reg (~/.config/Tovrel.reg when the variable is unset or empty).
+// $XDG_CONFIG_HOME/Tovrel.reg (~/.config/Tovrel.reg when the variable is unset, empty or not
+// an absolute path).
 // Every write re-reads the file and replaces it atomically, so that a crash leaves the old file
 // or the new one, and a change made to it meanwhile is kept.
 class TRegistry {

@@ -74,6 +74,8 @@ private slots:
         QCOMPARE(TRegistry::FileName(), dir->filePath(QStringLiteral(".config/Tovrel.reg")));
         qunsetenv("XDG_CONFIG_HOME");
         QCOMPARE(TRegistry::FileName(), dir->filePath(QStringLiteral(".config/Tovrel.reg")));
+        qputenv("XDG_CONFIG_HOME", "relative/folder");
+        QCOMPARE(TRegistry::FileName(), dir->filePath(QStringLiteral(".config/Tovrel.reg")));
         qputenv("HOME", home);
     }
 
