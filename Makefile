@@ -51,7 +51,7 @@ test: test-fast test-asan
 
 SOAK_GAMES ?= 10000
 soak: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen VESK_SOAK_GAMES=$(SOAK_GAMES) ./tests/tst_soak
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 XDG_CONFIG_HOME=$$(mktemp -d) VESK_SOAK_GAMES=$(SOAK_GAMES) ./tests/tst_soak
 
 bench: build
 	QT_QPA_PLATFORM=offscreen xvfb-run -a -s '-screen 0 1024x768x24' $(BUILD)/bench/bench_vesk
