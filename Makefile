@@ -6,7 +6,8 @@ ASAN_BUILD ?= build-asan
 CMAKE_FLAGS ?=
 PKGS := cmake ninja-build g++ ccache qt6-base-dev libgl-dev libglx-dev \
         fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick \
-        clang libclang-rt-14-dev libbenchmark-dev appstream binutils
+        clang libclang-rt-14-dev libbenchmark-dev appstream binutils \
+        at-spi2-core dbus-daemon x11-utils
 
 .PHONY: all deps configure build run test test-fast test-asan soak bench fuzz artwork clean
 

@@ -123,48 +123,33 @@ void GameDriver::Play(TCard* card) {
 void GameDriver::Act() {
     TGamePlace* table = W->GamePlace;
     TPlayerPlace* hand = W->PlayerPlace1;
+    // Play the chosen card, or press the button when the rules advise none.
+    auto move = [&](int chosen, const char* button) {
+        if (chosen >= 0) {
+            Play(hand->Cards[chosen]);
+        } else {
+            PressStop();
+            After(button);
+        }
+    };
     switch (W->State) {
-    case gsManAttack: {
+    case gsManAttack:
         if (table->AttackCount() != table->DefenceCount()) {
             Error = QStringLiteral("the human attacks with an unbeaten card on the table");
             return;
         }
         TryIllegal(1);
-        const int i = W->ChooseAttack(hand->Cards);
-        if (i >= 0)
-            Play(hand->Cards[i]);
-        else {
-            PressStop();
-            After("Бито!");
-        }
-        return;
-    }
-    case gsCPUAttack: {
+        return move(W->ChooseAttack(hand->Cards), "Бито!");
+    case gsCPUAttack:
         if (!table->UnbeatenCard()) {
             Error = QStringLiteral("the human defends with nothing to beat");
             return;
         }
         TryIllegal(2);
-        const int i = W->ChooseDefence(hand->Cards);
-        if (i >= 0)
-            Play(hand->Cards[i]);
-        else {
-            PressStop();
-            After("Беру!");
-        }
-        return;
-    }
-    case gsCPUTakes: {
+        return move(W->ChooseDefence(hand->Cards), "Беру!");
+    case gsCPUTakes:
         TryIllegal(1);
-        const int i = W->ChooseAttack(hand->Cards);
-        if (i >= 0)
-            Play(hand->Cards[i]);
-        else {
-            PressStop();
-            After("Больше нету!");
-        }
-        return;
-    }
+        return move(W->ChooseAttack(hand->Cards), "Больше нету!");
     default:
         Error = QStringLiteral("the game stands in a state where nobody can move");
         return;
