@@ -64,11 +64,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     Check(file->Bytes() == bytes);
 
-    for (const char* name : {"Wins", "Lose", "Draw", "NotHintVisible", "NotSpeedGame"}) {
-        const vesk::TRegValue* v = file->Value(Key, QString::fromLatin1(name));
-        if (v && v->Type == vesk::REG_SZ)
-            Check(!v->Data.isEmpty() && v->Data.endsWith('\0'));
-    }
     WriteAndReread(*file, Key, QStringLiteral("Wins"), 0xffffffffu);
     WriteAndReread(*file, Key, QStringLiteral("NotSpeedGame"), 1);
     // Names and keys taken from the input: quotes, backslashes, odd letters.

@@ -433,6 +433,46 @@ private slots:
         QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("nowhere"))));
     }
 
+    // Inputs the fuzzer found, each with the answer it first got wrong; every one must also
+    // come back byte for byte and take a write.
+    void fuzzFindings_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("result");
+        // A string given as hex(1) has no terminating zero of its own.
+        QTest::newRow("string as hex(1)") << "string-as-hex1-without-zero.reg"
+                                          << "Lose"
+                                          << "Invalid data type for 'Lose'";
+    }
+
+    void fuzzFindings() {
+        QFETCH(QString, file);
+        QFETCH(QString, name);
+        QFETCH(QString, result);
+        QFile f(QFINDTESTDATA(QStringLiteral("data/registry/") + file));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        const auto parsed = vesk::TRegFile::Parse(bytes);
+        QVERIFY(parsed);
+        QCOMPARE(parsed->Bytes(), bytes);
+        Write(bytes);
+        TRegistry reg;
+        QVERIFY(reg.OpenKey(Key, true));
+        QVERIFY(reg.ValueExists(name));
+        QCOMPARE(Error([&] { reg.ReadInteger(name); }), result);
+        reg.WriteInteger(QStringLiteral("Wins"), -1);
+        const auto again = vesk::TRegFile::Parse(Read());
+        QVERIFY(again);
+        const vesk::TRegValue* v =
+            again->Value(QStringLiteral("HKEY_CURRENT_USER\\Software\\Tovrel"), name);
+        const vesk::TRegValue* old =
+            parsed->Value(QStringLiteral("HKEY_CURRENT_USER\\Software\\Tovrel"), name);
+        QVERIFY(v && old);
+        QCOMPARE(v->Type, old->Type);
+        QCOMPARE(v->Data, old->Data);
+        QCOMPARE(reg.ReadInteger(QStringLiteral("Wins")), -1);
+    }
+
     void roundTrip_data() {
         QTest::addColumn<int>("value");
         for (int v : {0, 1, -1, 0x7fffffff, int(0x80000000), 123456789})
