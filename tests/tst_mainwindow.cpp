@@ -3,6 +3,7 @@
 #include "tfmain.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTest>
@@ -24,6 +25,8 @@ class TestMainWindow : public QObject {
 
 private slots:
     void init() {
+        // Each case starts as a first run, whatever the case before stored at its exit.
+        QFile::remove(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Tovrel.reg"));
         boxes.clear();
         vesk::SetModalHook([this](QDialog* d) {
             boxes << d->windowTitle() + "|" + d->metaObject()->className();
