@@ -20,6 +20,14 @@ int HexDigit(char c) {
     return (c | 0x20) - 'a' + 10;
 }
 
+// A name as it stands: QString::fromUtf8 would drop a leading U+FEFF, and the name would no
+// longer be found under itself.
+QString Text(const QByteArray& utf8) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(utf8);
+}
+
 // 1 to `maxDigits` hex digits and nothing else.
 std::optional<std::uint32_t> HexNumber(const QByteArray& text, int maxDigits) {
     if (text.isEmpty() || text.size() > maxDigits)
@@ -193,7 +201,7 @@ std::optional<TRegFile> TRegFile::Parse(const QByteArray& bytes) {
             if (content.size() < 2 || !content.endsWith(']'))
                 return std::nullopt;
             entry.IsKey = true;
-            entry.Name = QString::fromUtf8(content.mid(1, content.size() - 2));
+            entry.Name = Text(content.mid(1, content.size() - 2));
             file.FSections.push_back(entry.Name);
         } else if (content.startsWith('"') || content.startsWith('@')) {
             if (file.FSections.empty())
@@ -226,7 +234,7 @@ std::optional<TRegFile> TRegFile::Parse(const QByteArray& bytes) {
             if (!value)
                 return std::nullopt;
             entry.IsValue = true;
-            entry.Name = QString::fromUtf8(name);
+            entry.Name = Text(name);
             entry.Value = std::move(*value);
         } else {
             return std::nullopt;
