@@ -20,6 +20,16 @@ TRegistry::WriteGate& Gate() {
     return gate;
 }
 
+TRegistry::StepHook& Steps() {
+    static TRegistry::StepHook hook;
+    return hook;
+}
+
+void Step(TRegistry::TWriteStep step, const QString& name) {
+    if (Steps())
+        Steps()(step, name);
+}
+
 [[noreturn]] void Raise(const char* format, const QString& name) {
     throw ERegistryException(QString::fromLatin1(format).arg(name));
 }
@@ -64,24 +74,39 @@ bool ReadOnly(const QString& target) {
 bool Save(const QString& target, const QByteArray& bytes, const QString& name) {
     if (!QDir().mkpath(QFileInfo(target).absolutePath()))
         return false;
+    using enum TRegistry::TWriteStep;
     QSaveFile f(target);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    if (f.write(bytes) != bytes.size() || !f.flush()) {
+    Step(TempCreated, name);
+    // In two halves, so that a fault test can stop between them.
+    const QByteArray first = bytes.left(bytes.size() / 2);
+    const QByteArray rest = bytes.mid(first.size());
+    if (f.write(first) != first.size() || !f.flush()) {
         f.cancelWriting();
         return false;
     }
+    Step(PartWritten, name);
+    if (f.write(rest) != rest.size() || !f.flush()) {
+        f.cancelWriting();
+        return false;
+    }
+    Step(Written, name);
 #ifdef Q_OS_UNIX
     if (::fsync(f.handle()) != 0) {
         f.cancelWriting();
         return false;
     }
 #endif
+    Step(Synced, name);
     if (Gate() && !Gate()(name)) {
         f.cancelWriting();
         return false;
     }
-    return f.commit();
+    if (!f.commit())
+        return false;
+    Step(Replaced, name);
+    return true;
 }
 
 } // namespace
@@ -96,6 +121,10 @@ QString TRegistry::FileName() {
 
 void TRegistry::SetWriteGate(WriteGate gate) {
     Gate() = std::move(gate);
+}
+
+void TRegistry::SetStepHook(StepHook hook) {
+    Steps() = std::move(hook);
 }
 
 bool TRegistry::OpenKey(const QString& key, bool canCreate) {

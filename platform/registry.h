@@ -55,6 +55,13 @@ public:
     using WriteGate = std::function<bool(const QString& name)>;
     static void SetWriteGate(WriteGate gate);
 
+    // For fault tests that stop the process part-way through a write: the hook is told each
+    // step of the replacement as it is done, with the value's name (empty when the key is
+    // created). An empty function turns it off.
+    enum class TWriteStep { TempCreated, PartWritten, Written, Synced, Replaced };
+    using StepHook = std::function<void(TWriteStep step, const QString& name)>;
+    static void SetStepHook(StepHook hook);
+
 private:
     QString FKey;
     std::optional<TRegFile> FFile; // what was read; set while the key is open
