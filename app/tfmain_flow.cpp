@@ -103,6 +103,7 @@ void TfMain::RefillHands() {
             hand->Arrange();
             continue;
         }
+        TPlayerPlace::ArrangeOnce once(hand);
         while (hand->CardCount() < 6) {
             TCard* card = CardBatch->PopCard();
             if (!card)

@@ -9,11 +9,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <sys/resource.h>
 
 class TfMainProbe {
@@ -22,6 +26,9 @@ public:
         static TfMain* w = [] {
             auto* win = new TfMain;
             win->show();
+            // Stored settings must not slow the figures down: fast game on.
+            if (!win->mmSpeedGame->isChecked())
+                win->mmSpeedGame->trigger();
             return win;
         }();
         return *w;
@@ -243,8 +250,26 @@ BENCHMARK(PausesCost)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Idle10s)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(StartupShutdown)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// Plays that many whole games and stops: a steady load for a profiler.
+static int ProfileGames(int games) {
+    TfMain& w = TfMainProbe::W();
+    GameDriver driver(&w);
+    driver.CheckEveryEvent = false;
+    driver.IllegalTriesPercent = 0;
+    for (int seed = 1; seed <= games; ++seed)
+        driver.PlayGame(std::uint32_t(seed));
+    std::printf("%d games\n", driver.GamesFinished);
+    return driver.GamesFinished == games ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
+    // The player's own statistics and settings stay out of it.
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication app(argc, argv);
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--profile-games=", 16) == 0)
+            return ProfileGames(std::atoi(argv[i] + 16));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

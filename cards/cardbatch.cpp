@@ -109,15 +109,19 @@ TCard* TCardBatch::PopCard() {
     return Cards[FCount];
 }
 
+QFont TCardBatch::SignFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(24); // 18 points at 96 dots per inch, whatever the screen says
+    return font;
+}
+
 void TCardBatch::paintEvent(QPaintEvent*) {
     if (FCount != 0)
         return;
     QPainter p(this);
     const TCardSuit suit = TrumpSuit();
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(24); // 18 points at 96 dots per inch, whatever the screen says
-    p.setFont(font);
+    p.setFont(SignFont());
     p.setPen(SuitColors[suit]);
     p.setBackgroundMode(Qt::TransparentMode);
     const int x = width() / 2 - 5;

@@ -33,6 +33,9 @@ public:
     // Reproducible deals: the shuffles from now on take first, first + 1, ... in turn.
     static void UseSeedsFrom(std::uint32_t first);
 
+    // The font of the trump's sign that stands for the empty stock.
+    static QFont SignFont();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,7 +1,9 @@
 #include "card.h"
 
-#include <QPaintEvent>
+#include "panelframe.h"
+
 #include <QFrame>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -60,11 +62,13 @@ QColor TCard::ParentColorAt(QPoint at) const {
         shown = shown->parentWidget();
     }
     // Inside a solid background the colour is known without painting anything.
-    const auto* frame = qobject_cast<const QFrame*>(shown);
+    auto* frame = qobject_cast<QFrame*>(shown);
     const QBrush& ground = shown->palette().brush(shown->backgroundRole());
     if (shown->autoFillBackground() && ground.style() == Qt::SolidPattern &&
         (!frame || frame->contentsRect().contains(p)))
         return ground.color();
+    if (const QImage* picture = frame ? KeptPanelPicture(frame) : nullptr)
+        return picture->pixel(p);
     QImage one(1, 1, QImage::Format_RGB32);
     one.fill(Qt::black);
     // Only the parent's own painting, never a grab: that would repaint this card again.

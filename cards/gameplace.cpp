@@ -1,5 +1,7 @@
 #include "gameplace.h"
 
+#include "panelframe.h"
+
 #include <QMouseEvent>
 
 void DetachCards(QWidget* container) {
@@ -44,6 +46,10 @@ void TGamePlace::ClearTable() {
     AttackCards.clear();
     DefenceCards.clear();
     Cards.clear();
+}
+
+void TGamePlace::paintEvent(QPaintEvent* event) {
+    PaintPanelFrame(this, event, [this](QPainter* p) { drawFrame(p); });
 }
 
 TCard* TGamePlace::UnbeatenCard() const {

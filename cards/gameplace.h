@@ -31,6 +31,7 @@ public:
         OnMouseDown;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 };
 

@@ -2,6 +2,8 @@
 
 #include "cardaccessible.h"
 #include "gameplace.h"
+#include "panelframe.h"
+#include "stacking.h"
 
 #include <QAccessible>
 
@@ -15,6 +17,10 @@ TPlayerPlace::~TPlayerPlace() {
     DetachCards(this);
 }
 
+void TPlayerPlace::paintEvent(QPaintEvent* event) {
+    PaintPanelFrame(this, event, [this](QPainter* p) { drawFrame(p); });
+}
+
 void TPlayerPlace::SetFaced(bool faced) {
     FFaced = faced;
     for (TCard* card : Cards) {
@@ -26,10 +32,9 @@ void TPlayerPlace::SetFaced(bool faced) {
 void TPlayerPlace::Arrange() {
     std::sort(Cards.begin(), Cards.end(),
               [](const TCard* a, const TCard* b) { return TCard::CompareCards(a, b) < 0; });
-    for (int i = 0; i < Cards.size(); ++i) {
+    for (int i = 0; i < Cards.size(); ++i)
         Cards[i]->Index = i;
-        Cards[i]->raise();
-    }
+    RaiseInOrder(Cards);
     const int n = int(Cards.size());
     const int w = width(); // the overall width, border included
     if (n == 0)
@@ -49,18 +54,21 @@ void TPlayerPlace::AddCard(TCard* card) {
     card->SetOrientation(coVertical);
     card->setVisible(true);
     card->SetParentControl(this);
-    card->raise();
-    card->SetFaced(FFaced);
+    card->SetFaced(FFaced); // Arrange stacks it
     card->move(card->x(), 9);
     card->OnClick = [this](TCard* c) { CardClick(c); };
     card->OnDblClick = [this](TCard* c) { CardDblClick(c); };
     Cards.append(card);
     card->Index = int(Cards.size()) - 1;
-    Arrange();
+    if (FHeld > 0)
+        FPending = true;
+    else
+        Arrange();
 }
 
 void TPlayerPlace::AddCards(const QList<TCard*>& cards) {
     const QList<TCard*> copy = cards; // the list may be one that changes meanwhile
+    ArrangeOnce once(this);
     for (TCard* card : copy) {
         AddCard(card);
         if (Player == ptMan)
@@ -106,8 +114,12 @@ void TPlayerPlace::CardClick(QObject* sender) {
     auto* clicked = qobject_cast<TCard*>(sender);
     if (!clicked)
         return;
+    // The hand in its order with the clicked card on top.
+    QList<TCard*> stack;
+    stack.reserve(Cards.size() + 1);
     for (TCard* card : Cards) {
-        card->raise();
+        if (card != clicked)
+            stack.append(card);
         if (card->CardNomber() != clicked->CardNomber()) {
             if (card->y() != 9)
                 card->move(card->x(), 9);
@@ -115,7 +127,13 @@ void TPlayerPlace::CardClick(QObject* sender) {
         }
     }
     clicked->move(clicked->x(), 0);
-    clicked->raise();
+    if (clicked->parentWidget() == this) {
+        stack.append(clicked);
+        RaiseInOrder(stack);
+    } else {
+        RaiseInOrder(stack);
+        clicked->raise();
+    }
     // The receiver still sees whether the card was raised before this click.
     if (OnCardClick)
         OnCardClick(clicked);

@@ -27,6 +27,23 @@ public:
 
     std::uint8_t CardCount() const { return static_cast<std::uint8_t>(Cards.size()); }
     void Arrange();
+    // Holds the arranging while several cards come in: the hand is arranged once, at the end,
+    // into the same order and places as after each card.
+    class ArrangeOnce {
+    public:
+        explicit ArrangeOnce(TPlayerPlace* hand) : Hand(hand) { ++Hand->FHeld; }
+        ~ArrangeOnce() {
+            if (--Hand->FHeld == 0 && Hand->FPending) {
+                Hand->FPending = false;
+                Hand->Arrange();
+            }
+        }
+        ArrangeOnce(const ArrangeOnce&) = delete;
+        ArrangeOnce& operator=(const ArrangeOnce&) = delete;
+
+    private:
+        TPlayerPlace* Hand;
+    };
     void AddCard(TCard* card);
     void AddCards(const QList<TCard*>& cards);
     int FindMinCard(TCardValue bound, TCardSuit suit) const;
@@ -46,6 +63,11 @@ public:
     // Clicks the raised card, which plays it as a second click does; false when none is raised.
     bool ClickRaised();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     bool FFaced = false;
+    int FHeld = 0;
+    bool FPending = false;
 };
