@@ -1,5 +1,6 @@
 #include "tfmain.h"
 
+#include "keptfonts.h"
 #include "messageaccessible.h"
 #include "modal.h"
 
@@ -185,6 +186,7 @@ void TfMain::CreateLayout() {
         r.moveCenter(screen->availableGeometry().center());
         move(r.topLeft());
     }
+    new TKeptFonts(this);
     bbtStop->setFocus();
 }
 
