@@ -132,10 +132,13 @@ void TfMain::CreateLayout() {
     bbtStop = new QPushButton(QStringLiteral("Начать игру"), GamePlace);
     bbtStop->setGeometry(452, 142, 129, 35);
     bbtStop->setFont(PixelFont(QStringLiteral("Arial"), 19));
+    // Navy while it can be pressed; a disabled button keeps the style's greyed text.
     QPalette pal = bbtStop->palette();
-    pal.setColor(QPalette::ButtonText, Navy);
+    pal.setColor(QPalette::Active, QPalette::ButtonText, Navy);
+    pal.setColor(QPalette::Inactive, QPalette::ButtonText, Navy);
     bbtStop->setPalette(pal);
     bbtStop->setDefault(true);
+    new TActionFocus(bbtStop, PlayerPlace1);
 
     lMessage = new QLabel(GamePlace);
     MakeMessageAccessible(lMessage); // before its first text, which a reader may already ask for

@@ -1,6 +1,7 @@
 // The card: its number, flags, orientation, hand order and painting.
 #include "artwork.h"
 #include "card.h"
+#include "cardbatch.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -51,6 +52,44 @@ std::unique_ptr<TCard> Card(int number, bool trump = false) {
     c->SetCardNomber(std::uint8_t(number));
     c->IsTrump = trump;
     return c;
+}
+
+// The compiled-in picture read straight from its file, not through the program's loader.
+QImage PictureFile(int id, const char* suffix = "") {
+    return QImage(QStringLiteral(":/cards/%1%2.png").arg(id).arg(QLatin1String(suffix)))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// What a face shows on an even ground: its picture with the twelve corner pixels of the ground.
+QImage FaceOn(QImage face, const QColor& ground) {
+    const int w = face.width(), h = face.height();
+    for (const QPoint& p :
+         {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(w - 1, 0), QPoint(w - 2, 0),
+          QPoint(w - 1, 1), QPoint(0, h - 1), QPoint(0, h - 2), QPoint(1, h - 1),
+          QPoint(w - 1, h - 1), QPoint(w - 2, h - 1), QPoint(w - 1, h - 2)})
+        face.setPixel(p, ground.rgb());
+    return face;
+}
+
+// The back from its rules: a yellow rounded rectangle with a 10 x 10 corner ellipse and the
+// black 2-pixel outline inside the card, then the red cross-hatch over it, on the ground.
+QImage BackOn(QSize size, const QColor& ground) {
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(ground);
+    QPainter p(&img);
+    p.setPen(QPen(Qt::black, 2));
+    const QRect r = QRect(QPoint(), size).adjusted(1, 1, -1, -1);
+    p.setBrush(QColor(255, 255, 0));
+    p.drawRoundedRect(r, 5, 5);
+    p.setBrush(QBrush(QColor(255, 0, 0), Qt::DiagCrossPattern));
+    p.drawRoundedRect(r, 5, 5);
+    return img;
+}
+
+// The card as its parent shows it on the screen.
+QImage Shown(TCard* card) {
+    const QPixmap shot = card->parentWidget()->grab(card->geometry());
+    return shot.toImage().convertToFormat(QImage::Format_RGB32);
 }
 } // namespace
 
@@ -277,6 +316,68 @@ private slots:
             QCOMPARE(QColor(img.pixel(p)), Green);
         // The same back on every repaint.
         QCOMPARE(Render(&c, Green), img);
+    }
+
+    // At ratio 1 every face is its picture copied pixel for pixel, even where the double-size
+    // picture is loaded for another, denser screen.
+    void facesAtRatio1_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<bool>("with2x");
+        for (int suit = 0; suit < 4; ++suit)
+            for (int value = 0; value < 9; ++value)
+                for (bool with2x : {false, true})
+                    QTest::addRow("card %d%s", suit * 10 + value, with2x ? ", 2x loaded" : "")
+                        << suit * 10 + value << with2x;
+    }
+    void facesAtRatio1() {
+        QFETCH(int, number);
+        QFETCH(bool, with2x);
+        TCardBatch::UseSeedsFrom(7);
+        TCardBatch pile;
+        TCardBatch::SeedSource = nullptr;
+        TCard* card = nullptr;
+        for (TCard* c : pile.Cards)
+            if (c->CardNomber() == number)
+                card = c;
+        QVERIFY(card);
+        const int id = CardBitmapIds[card->Suit() * 9 + card->Value()];
+        if (with2x)
+            card->FaceBitmap2x = PictureFile(id, "@2x");
+        std::unique_ptr<QWidget> parent(GreenParent());
+        card->SetParentControl(parent.get());
+        card->SetOrientation(coVertical);
+        card->SetFaced(true);
+        card->move(50, 50);
+        card->setVisible(true);
+        QCOMPARE(parent->devicePixelRatioF(), 1.0);
+        QCOMPARE(Shown(card), FaceOn(PictureFile(id), Green));
+        card->SetParentControl(&pile);
+    }
+
+    void backAtRatio1_data() {
+        QTest::addColumn<bool>("faced");
+        QTest::addColumn<int>("orientation");
+        QTest::newRow("face down upright") << false << int(coVertical);
+        QTest::newRow("face down crosswise") << false << int(coHorisontal);
+        QTest::newRow("face up crosswise") << true << int(coHorisontal);
+    }
+    void backAtRatio1() {
+        QFETCH(bool, faced);
+        QFETCH(int, orientation);
+        std::unique_ptr<QWidget> parent(GreenParent());
+        auto* c = new TCard(parent.get());
+        c->SetCardNomber(38);
+        c->FaceBitmap = PictureFile(40);
+        c->SetFaced(faced);
+        c->SetOrientation(TCardOrientation(orientation));
+        c->move(50, 50);
+        QCOMPARE(Shown(c), BackOn(c->size(), Green));
+        // A second card of the other orientation in between leaves the first one as it was.
+        auto* other = new TCard(parent.get());
+        other->SetOrientation(orientation == coVertical ? coHorisontal : coVertical);
+        other->move(150, 150);
+        QCOMPARE(Shown(other), BackOn(other->size(), Green));
+        QCOMPARE(Shown(c), BackOn(c->size(), Green));
     }
 
     void faceDownIgnoresNumber() {

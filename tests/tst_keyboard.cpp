@@ -139,6 +139,36 @@ Played Run(std::uint32_t seed, const QString& script) {
     result.focusOnButton = w.focusWidget() == w.bbtStop;
     return result;
 }
+
+// A key as the keyboard gives it: to the window's focus widget, or to the window without one.
+void PressOnFocus(TfMain& w, Qt::Key key) {
+    QWidget* target = w.focusWidget();
+    QTest::keyClick(target ? target : &w, key);
+}
+
+// Where the keyboard is while the action button is disabled and while it is enabled.
+QString FocusIn(const TfMain& w) {
+    const QWidget* focus = w.focusWidget();
+    return QStringLiteral("button %1, focus %2")
+        .arg(w.bbtStop->isEnabled() ? "enabled" : "disabled")
+        .arg(focus == w.bbtStop        ? "on the button"
+             : focus == w.PlayerPlace1 ? "on the hand"
+             : focus                   ? "elsewhere"
+                                       : "nowhere");
+}
+
+// The pixels of the button as the screen shows it.
+QImage ButtonShot(const TfMain& w) {
+    return w.bbtStop->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int CountColour(const QImage& img, QRgb colour) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += img.pixel(x, y) == colour;
+    return n;
+}
 } // namespace
 
 class TestKeyboard : public QObject {
@@ -277,6 +307,86 @@ private slots:
         // While the button stays enabled, the keys leave the focus on it.
         if (dealt == gsCPUAttack && !played)
             QVERIFY(byKeys.focusOnButton);
+    }
+
+    // Disabling the button while it holds the focus must not lose the keyboard: the focus
+    // waits on the hand and comes back to the button with its next enabling, so Space presses
+    // it again. "F2" starts a new game; the other steps are those of the scripts above.
+    void focusSurvivesTheDisabledButton_data() {
+        QTest::addColumn<uint>("seed");
+        QTest::addColumn<QString>("script");
+        QTest::newRow("lead: the hand waits, the first card brings the button back") << 1u << "R U";
+        QTest::newRow("defend, then lead the next bout, then lay a card") << 4u << "L U L L U";
+        QTest::newRow("the computer leads, the human beats, then leads") << 4u << "R U";
+        QTest::newRow("a new game while the button is disabled") << 1u << "F2 F2 F2";
+        QTest::newRow("mouse clicks on the hand while the button is disabled") << 1u << "c2 c3 d3";
+    }
+    void focusSurvivesTheDisabledButton() {
+        QFETCH(uint, seed);
+        QFETCH(QString, script);
+        TfMain w;
+        w.show();
+        QCOMPARE(w.focusWidget(), w.bbtStop);
+        TCardBatch::UseSeedsFrom(seed);
+        w.mmNewGame->trigger();
+        QStringList seen{FocusIn(w)};
+        for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
+            if (step == "F2")
+                QTest::keyClick(&w, Qt::Key_F2);
+            else
+                Step(w, step);
+            seen << FocusIn(w);
+        }
+        QStringList expected;
+        for (const QString& s : seen)
+            expected << (s.startsWith("button enabled") ? "button enabled, focus on the button"
+                                                        : "button disabled, focus on the hand");
+        QCOMPARE(seen, expected);
+
+        // Space on whatever holds the focus presses the button exactly when it is enabled.
+        int pressed = 0;
+        connect(w.bbtStop, &QPushButton::pressed, [&pressed] { ++pressed; });
+        const bool enabled = w.bbtStop->isEnabled();
+        QTest::keyPress(w.focusWidget(), Qt::Key_Space);
+        QCOMPARE(pressed, enabled ? 1 : 0);
+        QTest::keyRelease(w.focusWidget(), Qt::Key_Space);
+    }
+
+    // Space, the first way to press the focused button, works on the button's every enabling.
+    void spacePressesTheButtonAfterItsDisabledSpell() {
+        TfMain w;
+        w.show();
+        TCardBatch::UseSeedsFrom(1); // the human leads: the button is disabled after the deal
+        w.mmNewGame->trigger();
+        QVERIFY(!w.bbtStop->isEnabled());
+        PressOnFocus(w, Qt::Key_Space);
+        QCOMPARE(int(TfMainProbe::State(w)), int(gsManAttack));
+        Step(w, "d0"); // the first card of the bout enables "Бито!"
+        QVERIFY(w.bbtStop->isEnabled());
+        int clicked = 0;
+        connect(w.bbtStop, &QPushButton::clicked, [&clicked] { ++clicked; });
+        PressOnFocus(w, Qt::Key_Space);
+        QCOMPARE(clicked, 1);
+    }
+
+    // The button says navy only while it can be pressed; disabled, it shows greyed text.
+    void disabledButtonTextIsGreyed() {
+        TfMain w;
+        w.show();
+        const QRgb navy = QColor(0, 0, 128).rgb();
+        const QRgb grey = QPalette().color(QPalette::Disabled, QPalette::ButtonText).rgb();
+        QVERIFY(grey != navy);
+        QCOMPARE(w.bbtStop->palette().color(QPalette::Active, QPalette::ButtonText).rgb(), navy);
+        QCOMPARE(w.bbtStop->palette().color(QPalette::Inactive, QPalette::ButtonText).rgb(), navy);
+        QCOMPARE(w.bbtStop->palette().color(QPalette::Disabled, QPalette::ButtonText).rgb(), grey);
+        const QImage enabled = ButtonShot(w);
+        QVERIFY(CountColour(enabled, navy) > 20);
+        w.bbtStop->setEnabled(false);
+        const QImage disabled = ButtonShot(w);
+        QCOMPARE(CountColour(disabled, navy), 0);
+        QVERIFY(CountColour(disabled, grey) > 20);
+        w.bbtStop->setEnabled(true);
+        QCOMPARE(ButtonShot(w), enabled);
     }
 
     // During an engine pause every input is eaten, the arrows too; Enter stays the button's.
