@@ -4,8 +4,10 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-QIcon OkGlyph() {
-    QPixmap pixmap(18, 18);
+namespace {
+QPixmap Tick(int scale) {
+    QPixmap pixmap(18 * scale, 18 * scale);
+    pixmap.setDevicePixelRatio(scale);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -19,5 +21,14 @@ QIcon OkGlyph() {
     p.setPen(QPen(QColor(0, 170, 0), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(tick);
     p.end();
-    return QIcon(pixmap);
+    return pixmap;
+}
+} // namespace
+
+QIcon OkGlyph() {
+    // Drawn at both densities: a dense screen gets a sharp mark, not the small one blurred up.
+    QIcon icon;
+    icon.addPixmap(Tick(1));
+    icon.addPixmap(Tick(2));
+    return icon;
 }

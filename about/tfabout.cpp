@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QPixmap>
 #include <QScreen>
 
@@ -24,11 +25,15 @@ QFont PixelFont(int pixels) {
     return f;
 }
 
-QPixmap ProgramIcon() {
-    QPixmap icon(QStringLiteral(":/icons/vesk-32.png"));
-    if (icon.isNull())
-        icon = QApplication::windowIcon().pixmap(32, 32);
-    return icon;
+// The 32 x 32 icon at the given density: a dense screen gets the double-size picture, not
+// the small one blurred up to its size.
+QPixmap ProgramIcon(qreal ratio) {
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/vesk-32.png"));
+    icon.addFile(QStringLiteral(":/icons/vesk-32@2x.png"));
+    if (icon.availableSizes().isEmpty())
+        icon = QApplication::windowIcon();
+    return icon.pixmap(QSize(32, 32), ratio);
 }
 
 // DejaVu Sans runs wider than the font the layout was made for: a long figure would be cut
@@ -84,10 +89,10 @@ void TfAbout::CreateLayout() {
     setPalette(pal);
 
     Image1 = new QLabel(this);
-    const QPixmap icon = ProgramIcon();
+    const QPixmap icon = ProgramIcon(devicePixelRatioF());
     Image1->setPixmap(icon);
-    Image1->setGeometry(16, 16, icon.isNull() ? 32 : icon.width(),
-                        icon.isNull() ? 32 : icon.height());
+    const QSize iconSize = icon.isNull() ? QSize(32, 32) : icon.deviceIndependentSize().toSize();
+    Image1->setGeometry(QRect(QPoint(16, 16), iconSize));
 
     lProductName = AddLabel(QStringLiteral("Название продукта"), 16, 13);
     lFileVersion = AddLabel(QStringLiteral("Версия "), 40, 13);
