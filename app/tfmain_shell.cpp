@@ -1,8 +1,10 @@
 #include "tfmain.h"
 
+#include "actionfocus.h"
 #include "keptfonts.h"
 #include "messageaccessible.h"
 #include "modal.h"
+#include "presspaint.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -190,6 +192,7 @@ void TfMain::CreateLayout() {
         move(r.topLeft());
     }
     new TKeptFonts(this);
+    new TPressPaint(bbtStop, this);
     bbtStop->setFocus();
 }
 
