@@ -9,7 +9,7 @@ PKGS := cmake ninja-build g++ ccache qt6-base-dev libgl-dev libglx-dev \
         clang libclang-rt-14-dev libbenchmark-dev appstream binutils \
         at-spi2-core dbus-daemon x11-utils
 
-.PHONY: all deps configure build run test test-fast test-asan soak bench fuzz artwork clean
+.PHONY: all deps configure build run test test-fast test-asan soak soak-asan bench fuzz artwork clean
 
 all: build
 
@@ -54,19 +54,26 @@ SOAK_GAMES ?= 10000
 soak: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 XDG_CONFIG_HOME=$$(mktemp -d) VESK_SOAK_GAMES=$(SOAK_GAMES) ./tests/tst_soak
 
+# The same games under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer.
+soak-asan: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) --target tst_soak
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 XDG_CONFIG_HOME=$$(mktemp -d) VESK_SOAK_GAMES=$(SOAK_GAMES) ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ./tests/tst_soak
+
 bench: build
 	QT_QPA_PLATFORM=offscreen xvfb-run -a -s '-screen 0 1024x768x24' $(BUILD)/bench/bench_vesk
 
 # The fuzzers need clang: a build folder of their own.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+# FUZZ_RUNS=N stops each fuzzer after N executions instead (or at FUZZ_SECONDS, if sooner).
+FUZZ_RUNS ?=
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) --target fuzzers
 	@for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
 	  [ -x "$$f" ] || continue; name=$$(basename $$f); corpus=fuzz/corpus/$${name#fuzz_}; \
 	  mkdir -p fuzz-out/$$name; echo "== $$name"; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 fuzz-out/$$name $$corpus || exit 1; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) $(if $(FUZZ_RUNS),-runs=$(FUZZ_RUNS)) -print_final_stats=1 fuzz-out/$$name $$corpus || exit 1; \
 	done
 
 artwork: build
