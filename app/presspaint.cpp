@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMainWindow>
 #include <QPointer>
 
 TPressPaint::TPressPaint(QAbstractButton* button, QWidget* window)
@@ -18,8 +19,21 @@ TPressPaint::TPressPaint(QAbstractButton* button, QWidget* window)
 
 bool TPressPaint::eventFilter(QObject* watched, QEvent* event) {
     if (watched == FWindow) {
-        if (!FDeferring || event->type() != QEvent::UpdateRequest)
+        if (event->type() != QEvent::UpdateRequest)
             return false;
+        if (!FDeferring) {
+            FPutOff = 0; // the window paints now
+            return false;
+        }
+        // A second press before the window has painted: play faster than the eye, a driver's.
+        // Everything will be repainted at once then; said so now, each later change of the
+        // table is found already dirty instead of being added to an ever longer list.
+        if (++FPutOff == 2)
+            if (auto* main = qobject_cast<QMainWindow*>(FWindow))
+                if (QWidget* area = main->centralWidget()) {
+                    area->lower();
+                    area->raise();
+                }
         QCoreApplication::postEvent(FWindow, new QEvent(QEvent::UpdateRequest),
                                     Qt::LowEventPriority);
         return true;

@@ -20,4 +20,5 @@ private:
     QAbstractButton* FButton;
     QWidget* FWindow;
     bool FDeferring = false;
+    int FPutOff = 0; // presses whose paint waits for the window's next pass
 };

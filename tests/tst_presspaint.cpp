@@ -1,7 +1,11 @@
 // The action button's press paints on the window's next pass, never in the middle of the
 // press, and a handler's own pauses still paint.
+#include "gamedriver.h"
 #include "presspaint.h"
 
+#include <QScreen>
+
+#include <QAction>
 #include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
@@ -88,6 +92,40 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(paintedInPause > 0);
         QVERIFY2(requests.Seen < 10, qPrintable(QString::number(requests.Seen)));
+    }
+    // Whole games played faster than the window paints leave on screen, once it has painted,
+    // exactly what the window shows when drawn afresh.
+    void screenAfterQuickPlay_data() {
+        QTest::addColumn<int>("games");
+        QTest::addColumn<bool>("thenDeal");
+        QTest::newRow("two deals") << 0 << true;
+        QTest::newRow("a whole game") << 1 << false;
+        QTest::newRow("three games, a deal") << 3 << true;
+    }
+    void screenAfterQuickPlay() {
+        QFETCH(int, games);
+        QFETCH(bool, thenDeal);
+        TfMain w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        if (!w.mmSpeedGame->isChecked())
+            w.mmSpeedGame->trigger();
+        GameDriver driver(&w);
+        driver.IllegalTriesPercent = 0;
+        for (int g = 0; g < games; ++g)
+            QVERIFY2(driver.PlayGame(std::uint32_t(g + 1)), qPrintable(driver.Error));
+        if (thenDeal) {
+            QTest::mouseClick(w.bbtStop, Qt::LeftButton); // a deal, or the first move
+            w.mmNewGame->trigger();
+            QTest::mouseClick(w.bbtStop, Qt::LeftButton);
+        }
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        const QImage onScreen =
+            w.screen()->grabWindow(w.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage fresh = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(onScreen.size(), fresh.size());
+        QVERIFY(onScreen == fresh);
     }
 };
 
