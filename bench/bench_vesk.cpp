@@ -68,8 +68,11 @@ struct TimerCounter : QObject {
     QObject* own = nullptr;
     int ticks = 0;
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Timer && o != own)
+        if (e->type() == QEvent::Timer && o != own) {
             ++ticks;
+            std::fprintf(stderr, "idle wake-up: a timer of %s \"%s\"\n",
+                         o->metaObject()->className(), qPrintable(o->objectName()));
+        }
         return false;
     }
 };
