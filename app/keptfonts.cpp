@@ -1,7 +1,5 @@
 #include "keptfonts.h"
 
-#include "cardbatch.h"
-
 #include <QWidget>
 
 #include <set>
@@ -10,11 +8,10 @@ TKeptFonts::TKeptFonts(QWidget* window) : QObject(window) {
     std::set<QString> seen{window->font().key()};
     Keep(window->font(), window);
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        // One holder per distinct font is enough: the cache shares the rest.
+        // One holder per distinct font is enough: the cache shares the rest. The empty
+        // stock's sign is left out: the first frame does not show it, and it is rare.
         if (seen.insert(w->font().key()).second)
             Keep(w->font(), w);
-        if (auto* pile = qobject_cast<TCardBatch*>(w))
-            Keep(TCardBatch::SignFont(), pile);
     }
 }
 
