@@ -57,6 +57,8 @@ void GameDriver::PressStop() {
 
 void GameDriver::After(const char* what) {
     ++Events;
+    if (PaintEveryEvent)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (!CheckEveryEvent || !Error.isEmpty())
         return;
     const QString wrong = Invariants();

@@ -21,7 +21,9 @@ public:
 
     bool CheckEveryEvent = true;  // the invariants after every event
     int IllegalTriesPercent = 10; // how often a refused move is tried first
-    QString Error;                // what went wrong, when PlayGame said false
+    bool PaintEveryEvent =
+        false;     // give the event loop a turn after each event, as a person's pace does
+    QString Error; // what went wrong, when PlayGame said false
     int GamesFinished = 0;
     int Events = 0;
     QString LastOutcome; // the text of the last end-of-game box

@@ -158,6 +158,20 @@ static void WholeGames(benchmark::State& state) {
         benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
+// The same, with the window painting after every click as it does at a person's pace.
+static void WholeGamesPainted(benchmark::State& state) {
+    TfMain& w = TfMainProbe::W();
+    GameDriver driver(&w);
+    driver.CheckEveryEvent = false;
+    driver.IllegalTriesPercent = 0;
+    driver.PaintEveryEvent = true;
+    std::uint32_t seed = 1;
+    for (auto _ : state)
+        driver.PlayGame(seed++);
+    state.counters["games/s"] =
+        benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
 static void PausesCost(benchmark::State& state) {
     TfMain& w = TfMainProbe::W();
     w.mmSpeedGame->trigger(); // pauses on
@@ -249,6 +263,7 @@ BENCHMARK(PaintBack)->Unit(benchmark::kMicrosecond);
 BENCHMARK(PaintWindow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(NewGame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(WholeGames)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(WholeGamesPainted)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(PausesCost)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Idle10s)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(StartupShutdown)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
