@@ -7,6 +7,7 @@
 #include "gamedriver.h"
 #include "modal.h"
 #include "registry.h"
+#include "settingsfolder.h"
 #include "termination.h"
 #include "tfabout.h"
 #include "tfmain.h"
@@ -198,23 +199,8 @@ bool Sanitized(const QByteArray& err) {
 
 } // namespace
 
-class TestLifecycle : public QObject {
+class TestLifecycle : public QObject, public SettingsFolder {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> dir;
-
-    QString Path() const { return dir->filePath(QStringLiteral("Tovrel.reg")); }
-
-    void Write(const QByteArray& bytes) {
-        QFile f(Path());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QCOMPARE(f.write(bytes), bytes.size());
-    }
-
-    QByteArray Read() const {
-        QFile f(Path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
 
     QProcessEnvironment Environment() const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

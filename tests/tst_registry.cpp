@@ -2,6 +2,7 @@
 // changes only its own line and never leaves a torn file. Each test works in its own folder.
 #include "regfile.h"
 #include "registry.h"
+#include "settingsfolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,23 +36,8 @@ template <typename F> QString Error(F&& f) {
 
 } // namespace
 
-class TestRegistry : public QObject {
+class TestRegistry : public QObject, public SettingsFolder {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> dir;
-
-    QString Path() const { return dir->filePath(QStringLiteral("Tovrel.reg")); }
-
-    void Write(const QByteArray& bytes) {
-        QFile f(Path());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QCOMPARE(f.write(bytes), bytes.size());
-    }
-
-    QByteArray Read() const {
-        QFile f(Path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
 
 private slots:
     void init() {

@@ -2,6 +2,7 @@
 // stores at destruction, checked on the bytes of the file. Each test has its own folder.
 #include "modal.h"
 #include "registry.h"
+#include "settingsfolder.h"
 #include "tfmain.h"
 #include "tfstatistic.h"
 
@@ -49,26 +50,12 @@ struct Loaded {
 
 Q_DECLARE_METATYPE(Loaded)
 
-class TestSettings : public QObject {
+class TestSettings : public QObject, public SettingsFolder {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<TfMain> window;
     QStringList errors;
     int statisticAnswer = mrOk;
-
-    QString Path() const { return dir->filePath(QStringLiteral("Tovrel.reg")); }
-
-    void Write(const QByteArray& bytes) {
-        QFile f(Path());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QCOMPARE(f.write(bytes), bytes.size());
-    }
-
-    QByteArray Read() const {
-        QFile f(Path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
 
     TfMain& Start() {
         window = std::make_unique<TfMain>();

@@ -4,6 +4,7 @@
 // atomic replacement; this process then looks at what is left on the disk.
 #include "regfile.h"
 #include "registry.h"
+#include "settingsfolder.h"
 #include "tfmain.h"
 
 #include <QAction>
@@ -138,23 +139,8 @@ int SessionChild() {
 
 Q_DECLARE_METATYPE(TStep)
 
-class TestStoreFault : public QObject {
+class TestStoreFault : public QObject, public SettingsFolder {
     Q_OBJECT
-
-    std::unique_ptr<QTemporaryDir> dir;
-
-    QString Path() const { return dir->filePath(QStringLiteral("Tovrel.reg")); }
-
-    void Write(const QByteArray& bytes) {
-        QFile f(Path());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QCOMPARE(f.write(bytes), bytes.size());
-    }
-
-    QByteArray Read() const {
-        QFile f(Path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
 
     void Prepare(QProcess& child, const QStringList& arguments) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
