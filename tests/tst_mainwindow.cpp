@@ -77,8 +77,8 @@ private slots:
         QCOMPARE(w->PlayerPlace2->Player, ptCPU);
         QCOMPARE(w->PlayerPlace1->Player, ptMan);
         const QColor green(0, 128, 0);
-        for (QWidget* p : {(QWidget*)w->PlayerPlace1, (QWidget*)w->PlayerPlace2,
-                           (QWidget*)w->GamePlace})
+        for (QWidget* p :
+             {(QWidget*)w->PlayerPlace1, (QWidget*)w->PlayerPlace2, (QWidget*)w->GamePlace})
             QCOMPARE(p->palette().color(QPalette::Window), green);
     }
 
@@ -101,10 +101,10 @@ private slots:
         for (QAction* a : w->MainMenu->actions()) {
             items << a->text();
             for (QAction* i : a->menu()->actions())
-                items << (i->isSeparator() ? QStringLiteral("-")
-                                           : i->text() + " " + i->shortcut().toString() + " " +
-                                                 (i->isCheckable() ? (i->isChecked() ? "on" : "off")
-                                                                   : ""));
+                items << (i->isSeparator()
+                              ? QStringLiteral("-")
+                              : i->text() + " " + i->shortcut().toString() + " " +
+                                    (i->isCheckable() ? (i->isChecked() ? "on" : "off") : ""));
         }
         QCOMPARE(items, (QStringList{"Игра", "Новая игра F2 ", "-", "Подсказка  on",
                                      "Быстпрая игра  on", "-", "Статистика... F3 ", "-",

@@ -29,18 +29,6 @@ public:
 
 namespace {
 
-const QByteArray Head = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tovrel]\n";
-
-QByteArray Dword(const char* name, quint32 value) {
-    return '"' + QByteArray(name) +
-           "\"=dword:" + QByteArray::number(value, 16).rightJustified(8, '0') + '\n';
-}
-
-QByteArray Stored(quint32 wins, quint32 lose, quint32 draw, quint32 hint, quint32 speed) {
-    return Head + Dword("Wins", wins) + Dword("Lose", lose) + Dword("Draw", draw) +
-           Dword("NotHintVisible", hint) + Dword("NotSpeedGame", speed);
-}
-
 struct Loaded {
     int Wins, Lose, Draw;
     bool Hint, Speed;

@@ -37,13 +37,7 @@ public:
 namespace {
 
 const QString Key = QStringLiteral("Software\\Tovrel");
-const QByteArray Head = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tovrel]\n";
 const char* const Names[] = {"Wins", "Lose", "Draw", "NotHintVisible", "NotSpeedGame"};
-
-QByteArray Dword(const char* name, quint32 value) {
-    return '"' + QByteArray(name) +
-           "\"=dword:" + QByteArray::number(value, 16).rightJustified(8, '0') + '\n';
-}
 
 using Values = std::array<quint32, 5>; // in the order the window stores them
 
