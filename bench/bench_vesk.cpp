@@ -146,11 +146,14 @@ static void NewGame(benchmark::State& state) {
         TfMainProbe::Deal(seed++);
 }
 
-static void WholeGames(benchmark::State& state) {
+// Whole games through the window; `painted`: the window paints after every click, as it does
+// at a person's pace.
+static void PlayWholeGames(benchmark::State& state, bool painted) {
     TfMain& w = TfMainProbe::W();
     GameDriver driver(&w);
     driver.CheckEveryEvent = false;
     driver.IllegalTriesPercent = 0;
+    driver.PaintEveryEvent = painted;
     std::uint32_t seed = 1;
     for (auto _ : state)
         driver.PlayGame(seed++);
@@ -158,18 +161,12 @@ static void WholeGames(benchmark::State& state) {
         benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
-// The same, with the window painting after every click as it does at a person's pace.
+static void WholeGames(benchmark::State& state) {
+    PlayWholeGames(state, false);
+}
+
 static void WholeGamesPainted(benchmark::State& state) {
-    TfMain& w = TfMainProbe::W();
-    GameDriver driver(&w);
-    driver.CheckEveryEvent = false;
-    driver.IllegalTriesPercent = 0;
-    driver.PaintEveryEvent = true;
-    std::uint32_t seed = 1;
-    for (auto _ : state)
-        driver.PlayGame(seed++);
-    state.counters["games/s"] =
-        benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+    PlayWholeGames(state, true);
 }
 
 static void PausesCost(benchmark::State& state) {

@@ -7,13 +7,8 @@ class QWidget;
 // Stacks the widgets, all children of one parent, on top of its other children in the given
 // order, as raising each in turn would, but raises only those not already in place: a raise
 // repaints the widget even when nothing moved.
-template <typename W> void RaiseInOrder(const QList<W*>& order);
 void RaiseInOrder(const QList<QWidget*>& order);
 
 template <typename W> void RaiseInOrder(const QList<W*>& order) {
-    QList<QWidget*> widgets;
-    widgets.reserve(order.size());
-    for (W* w : order)
-        widgets.append(w);
-    RaiseInOrder(widgets);
+    RaiseInOrder(QList<QWidget*>(order.begin(), order.end()));
 }

@@ -24,6 +24,13 @@ inline QByteArray Stored(quint32 wins, quint32 lose, quint32 draw, quint32 hint,
 struct SettingsFolder {
     std::unique_ptr<QTemporaryDir> dir;
 
+    // A fresh empty folder, where the program looks for its settings from now on.
+    void MakeFolder() {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        qputenv("XDG_CONFIG_HOME", dir->path().toUtf8());
+    }
+
     QString Path() const { return dir->filePath(QStringLiteral("Tovrel.reg")); }
 
     void Write(const QByteArray& bytes) {

@@ -40,11 +40,7 @@ class TestRegistry : public QObject, public SettingsFolder {
     Q_OBJECT
 
 private slots:
-    void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
-        qputenv("XDG_CONFIG_HOME", dir->path().toUtf8());
-    }
+    void init() { MakeFolder(); }
 
     void cleanup() {
         TRegistry::SetWriteGate(nullptr);

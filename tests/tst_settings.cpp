@@ -63,9 +63,7 @@ class TestSettings : public QObject, public SettingsFolder {
 
 private slots:
     void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
-        qputenv("XDG_CONFIG_HOME", dir->path().toUtf8());
+        MakeFolder();
         errors.clear();
         statisticAnswer = mrOk;
         vesk::SetModalHook([this](QDialog* d) -> int {

@@ -174,11 +174,7 @@ class TestStoreFault : public QObject, public SettingsFolder {
     }
 
 private slots:
-    void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir->isValid());
-        qputenv("XDG_CONFIG_HOME", dir->path().toUtf8());
-    }
+    void init() { MakeFolder(); }
 
     void cleanup() {
         TRegistry::SetStepHook(nullptr);
