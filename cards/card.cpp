@@ -36,9 +36,23 @@ void TCard::SetOrientation(TCardOrientation o) {
 void TCard::setVisible(bool visible) {
     FVisible = visible;
     // A card without a parent would become a window of its own: it never shows.
-    if (visible && !parentWidget())
+    if (visible && (!parentWidget() || FConcealed))
         return;
     QWidget::setVisible(visible);
+}
+
+void TCard::Conceal() {
+    FConcealed = true;
+    if (!isHidden())
+        QWidget::setVisible(false);
+}
+
+void TCard::Reveal() {
+    if (!FConcealed)
+        return;
+    FConcealed = false;
+    if (FVisible && parentWidget())
+        QWidget::setVisible(true);
 }
 
 void TCard::SetParentControl(QWidget* parent) {
@@ -49,7 +63,7 @@ void TCard::SetParentControl(QWidget* parent) {
     const bool visible = FVisible; // Qt hides a widget it re-parents
     QWidget::setParent(parent);
     FVisible = visible;
-    if (parent && visible)
+    if (parent && visible && !FConcealed)
         QWidget::setVisible(true);
 }
 

@@ -50,6 +50,13 @@ public:
     // parent is already this one.
     void SetParentControl(QWidget* parent);
 
+    // A card moved in steps (parent, size, place, stacking) is repainted at every step it is
+    // seen. Between Conceal and Reveal it stays off the screen whatever Visible says; Reveal
+    // shows it, once, where it ended up, if it is visible and has a parent.
+    void Conceal();
+    void Reveal();
+    bool Concealed() const { return FConcealed; }
+
     QImage FaceBitmap;   // the face picture, 71 x 96 at ratio 1
     QImage FaceBitmap2x; // the same face at twice the size, for dense screens (may be null)
     int Index = -1;
@@ -79,6 +86,7 @@ private:
     bool FFaced = false;
     TCardOrientation FOrientation = coVertical;
     bool FVisible = true;
+    bool FConcealed = false;
     QPen FPen;
     bool FPressed = false;
     bool FDoublePressed = false;

@@ -66,8 +66,10 @@ void TCardBatch::FillNumbers() {
 
 void TCardBatch::Shuffle() {
     FillNumbers();
-    for (auto& card : Cards)
+    for (auto& card : Cards) {
         card->setVisible(false);
+        card->Reveal(); // none stays off the screen into the new deal
+    }
     // Input must not run here: a second new game inside this deal would corrupt it.
     if (QCoreApplication::instance())
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

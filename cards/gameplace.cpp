@@ -18,22 +18,26 @@ TGamePlace::~TGamePlace() {
 
 void TGamePlace::PutAttack(TCard* card) {
     const int k = AttackCount();
+    card->Conceal(); // shown once, in its place on the table
     card->SetParentControl(this);
     card->raise();
     card->move(75 * k + 4, 4);
     card->SetFaced(true);
     card->update();
+    card->Reveal();
     AttackCards.append(card);
     Cards.append(card);
 }
 
 void TGamePlace::PutDefence(TCard* card) {
     const int k = DefenceCount();
+    card->Conceal();
     card->SetParentControl(this);
     card->move(75 * k + 8, 52);
     card->SetFaced(true);
     card->update();
     card->raise();
+    card->Reveal();
     DefenceCards.append(card);
     Cards.append(card);
 }

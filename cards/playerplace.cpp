@@ -29,6 +29,12 @@ void TPlayerPlace::SetFaced(bool faced) {
     }
 }
 
+void TPlayerPlace::ArrangeHeld() {
+    Arrange();
+    for (TCard* card : Cards)
+        card->Reveal();
+}
+
 void TPlayerPlace::Arrange() {
     std::sort(Cards.begin(), Cards.end(),
               [](const TCard* a, const TCard* b) { return TCard::CompareCards(a, b) < 0; });
@@ -51,6 +57,7 @@ void TPlayerPlace::Arrange() {
 }
 
 void TPlayerPlace::AddCard(TCard* card) {
+    card->Conceal(); // shown once, in its place in this hand
     card->SetOrientation(coVertical);
     card->setVisible(true);
     card->SetParentControl(this);
@@ -60,10 +67,12 @@ void TPlayerPlace::AddCard(TCard* card) {
     card->OnDblClick = [this](TCard* c) { CardDblClick(c); };
     Cards.append(card);
     card->Index = int(Cards.size()) - 1;
-    if (FHeld > 0)
+    if (FHeld > 0) {
         FPending = true;
-    else
-        Arrange();
+        return;
+    }
+    Arrange();
+    card->Reveal();
 }
 
 void TPlayerPlace::AddCards(const QList<TCard*>& cards) {

@@ -35,7 +35,7 @@ public:
         ~ArrangeOnce() {
             if (--Hand->FHeld == 0 && Hand->FPending) {
                 Hand->FPending = false;
-                Hand->Arrange();
+                Hand->ArrangeHeld();
             }
         }
         ArrangeOnce(const ArrangeOnce&) = delete;
@@ -67,6 +67,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void ArrangeHeld(); // and shows the cards that came in meanwhile
+
     bool FFaced = false;
     int FHeld = 0;
     bool FPending = false;

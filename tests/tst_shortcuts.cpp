@@ -7,9 +7,11 @@
 #include "stacking.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
+#include <vector>
 
 namespace {
 void Panel(QFrame* panel) {
@@ -23,6 +25,56 @@ void Panel(QFrame* panel) {
 QList<QObject*> Order(QWidget* parent) {
     return parent->children();
 }
+
+// What one card goes through on screen: how often it is shown, and moved while shown.
+struct ScreenLog : QObject {
+    int Shown = 0;
+    int MovedShown = 0;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        Shown += e->type() == QEvent::Show;
+        MovedShown += e->type() == QEvent::Move && static_cast<QWidget*>(o)->isVisible();
+        return false;
+    }
+};
+
+// A table with the pile on it and a hand on either side, as the game lays them out.
+struct Board {
+    QWidget Window;
+    TPlayerPlace* Top;
+    TPlayerPlace* Bottom;
+    TGamePlace* Table;
+    TCardBatch* Pile;
+    Board() {
+        Window.resize(620, 430);
+        Top = new TPlayerPlace(&Window);
+        Top->setGeometry(10, 10, 590, 110);
+        Top->Player = ptCPU;
+        Table = new TGamePlace(&Window);
+        Table->setGeometry(10, 125, 590, 184);
+        Bottom = new TPlayerPlace(&Window);
+        Bottom->setGeometry(10, 314, 590, 110);
+        Bottom->SetFaced(true);
+        for (QFrame* f :
+             {static_cast<QFrame*>(Top), static_cast<QFrame*>(Table), static_cast<QFrame*>(Bottom)})
+            Panel(f);
+        TCardBatch::SeedSource = [] { return 4242u; };
+        Pile = new TCardBatch(Table);
+        Pile->setGeometry(452, 0, 129, 144);
+    }
+    void Deal(TPlayerPlace* hand, int n) {
+        TPlayerPlace::ArrangeOnce once(hand);
+        for (int i = 0; i < n; ++i)
+            hand->AddCard(Pile->PopCard());
+    }
+    // Every card of the hands and the table is on screen, none left off it.
+    QString Lost() const {
+        for (const QList<TCard*>* cards : {&Top->Cards, &Bottom->Cards, &Table->Cards})
+            for (const TCard* c : *cards)
+                if (!c->isVisible() || c->Concealed())
+                    return QStringLiteral("card %1 is not on screen").arg(c->CardNomber());
+        return {};
+    }
+};
 } // namespace
 
 class TestShortcuts : public QObject {
@@ -115,6 +167,156 @@ private slots:
             return seen;
         };
         QCOMPARE(fill(true), fill(false));
+    }
+
+    // A card brought to a hand or the table is shown once, where it ends, and never moved on
+    // screen on the way; the screen then holds what a fresh drawing of the window holds.
+    void placedOnce_data() {
+        QTest::addColumn<int>("op");
+        QTest::newRow("one card to the computer's hand") << 0;
+        QTest::newRow("one card to the human's hand") << 1;
+        QTest::newRow("six held, the human's hand") << 2;
+        QTest::newRow("an attack") << 3;
+        QTest::newRow("a defence") << 4;
+        QTest::newRow("the human takes the table") << 5;
+        QTest::newRow("the computer takes the table") << 6;
+    }
+    void placedOnce() {
+        QFETCH(int, op);
+        Board b;
+        b.Deal(b.Top, 6);
+        b.Deal(b.Bottom, 6);
+        b.Window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&b.Window));
+        if (op >= 4)
+            b.Table->PutAttack(b.Top->ExtractCard(0));
+        if (op >= 5)
+            b.Table->PutDefence(b.Bottom->ExtractCard(2));
+        if (op >= 5)
+            b.Table->PutAttack(b.Bottom->ExtractCard(0));
+        QCoreApplication::processEvents();
+
+        QList<TCard*> moving;
+        switch (op) {
+        case 0:
+        case 1:
+        case 2:
+            moving << b.Pile->Cards[b.Pile->Count() - 1];
+            break;
+        case 3:
+            moving << b.Bottom->Cards[1];
+            break;
+        case 4:
+            moving << b.Bottom->Cards[5];
+            break;
+        default:
+            moving = b.Table->Cards;
+            break;
+        }
+        if (op == 2)
+            for (int i = 2; i <= 6; ++i)
+                moving << b.Pile->Cards[b.Pile->Count() - i];
+        std::vector<std::unique_ptr<ScreenLog>> logs;
+        for (TCard* c : moving) {
+            logs.push_back(std::make_unique<ScreenLog>());
+            c->installEventFilter(logs.back().get());
+        }
+        switch (op) {
+        case 0:
+            b.Top->AddCard(b.Pile->PopCard());
+            break;
+        case 1:
+            b.Bottom->AddCard(b.Pile->PopCard());
+            break;
+        case 2:
+            b.Deal(b.Bottom, 6);
+            break;
+        case 3:
+            b.Table->PutAttack(b.Bottom->ExtractCard(1));
+            break;
+        case 4:
+            b.Table->PutDefence(b.Bottom->ExtractCard(5));
+            break;
+        case 5:
+            b.Bottom->AddCards(b.Table->Cards);
+            break;
+        case 6:
+            b.Top->AddCards(b.Table->Cards);
+            break;
+        }
+        if (op >= 5)
+            b.Table->ClearTable();
+        QCOMPARE(b.Lost(), QString());
+        for (std::size_t i = 0; i < logs.size(); ++i) {
+            QCOMPARE(logs[i]->Shown, 1);
+            QCOMPARE(logs[i]->MovedShown, 0);
+        }
+        QCoreApplication::processEvents();
+        const QImage onScreen = b.Window.screen()
+                                    ->grabWindow(b.Window.winId())
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_RGB32);
+        const QImage fresh = b.Window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(onScreen == fresh);
+    }
+
+    // Being off the screen for a while changes nothing of what Visible says.
+    void concealed_data() {
+        QTest::addColumn<bool>("parent");
+        QTest::addColumn<QList<int>>("meanwhile"); // setVisible calls between Conceal and Reveal
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("nothing") << true << QList<int>{} << true;
+        QTest::newRow("hidden meanwhile") << true << QList<int>{0} << false;
+        QTest::newRow("hidden, shown again") << true << QList<int>{0, 1} << true;
+        QTest::newRow("shown twice") << true << QList<int>{1, 1} << true;
+        QTest::newRow("no parent") << false << QList<int>{1} << false;
+    }
+    void concealed() {
+        QFETCH(bool, parent);
+        QFETCH(QList<int>, meanwhile);
+        QFETCH(bool, shown);
+        QWidget window;
+        window.resize(200, 200);
+        auto* card = new TCard(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(card->isVisible());
+        card->Conceal();
+        QVERIFY(!card->isVisible());
+        if (!parent)
+            card->SetParentControl(nullptr);
+        for (int v : meanwhile) {
+            card->setVisible(v != 0);
+            QVERIFY(!card->isVisible());
+        }
+        card->Reveal();
+        QVERIFY(!card->Concealed());
+        QCOMPARE(card->Visible(), meanwhile.isEmpty() || meanwhile.last() != 0);
+        QCOMPARE(card->isVisible(), shown);
+        if (!parent) {
+            card->SetParentControl(&window); // a card given a parent shows as Visible says
+            QCOMPARE(card->isVisible(), true);
+        } else {
+            card->Reveal(); // once more does nothing
+            QCOMPARE(card->isVisible(), shown);
+        }
+    }
+
+    // A card left off the screen is back on it with the next deal.
+    void shuffleRevealsAll() {
+        QWidget window;
+        window.resize(300, 300);
+        TCardBatch::SeedSource = [] { return 5u; };
+        auto* pile = new TCardBatch(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (TCard* c : pile->Cards)
+            c->Conceal();
+        pile->Shuffle();
+        for (int i = 0; i < 36; ++i) {
+            QVERIFY(!pile->Cards[i]->Concealed());
+            QCOMPARE(pile->Cards[i]->isVisible(), i <= 2 || i % 3 == 0);
+        }
     }
 
     // The frame copied from the kept picture is the style's frame, pixel for pixel, whatever
