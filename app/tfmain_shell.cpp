@@ -29,12 +29,9 @@ QFont PixelFont(const QString& family, int pixels) {
     return f;
 }
 
-void MakeGreenPanel(QFrame* panel) {
+void MakeGreenPanel(TPanel* panel) {
     panel->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, Green);
-    panel->setPalette(pal);
+    panel->SetGround(Green);
 }
 } // namespace
 
@@ -136,6 +133,7 @@ void TfMain::CreateLayout() {
     bbtStop->setFont(PixelFont(QStringLiteral("Arial"), 19));
     // Navy while it can be pressed; a disabled button keeps the style's greyed text.
     QPalette pal = bbtStop->palette();
+    pal.setColor(QPalette::Window, Green); // the style draws the outline from it
     pal.setColor(QPalette::Active, QPalette::ButtonText, Navy);
     pal.setColor(QPalette::Inactive, QPalette::ButtonText, Navy);
     bbtStop->setPalette(pal);

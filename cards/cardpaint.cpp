@@ -1,5 +1,6 @@
 #include "card.h"
 
+#include "panel.h"
 #include "panelframe.h"
 
 #include <QFrame>
@@ -57,14 +58,17 @@ QColor TCard::ParentColorAt(QPoint at) const {
     // A see-through parent (the stock pile) shows what lies under it.
     QWidget* shown = parent;
     QPoint p = at;
-    while (!shown->autoFillBackground() && !shown->isWindow() && shown->parentWidget()) {
+    while (!shown->autoFillBackground() && !PanelGround(shown).isValid() && !shown->isWindow() &&
+           shown->parentWidget()) {
         p = shown->mapToParent(p);
         shown = shown->parentWidget();
     }
     // Inside a solid background the colour is known without painting anything.
     auto* frame = qobject_cast<QFrame*>(shown);
-    const QBrush& ground = shown->palette().brush(shown->backgroundRole());
-    if (shown->autoFillBackground() && ground.style() == Qt::SolidPattern &&
+    const QColor own = PanelGround(shown);
+    const QBrush ground =
+        own.isValid() ? QBrush(own) : shown->palette().brush(shown->backgroundRole());
+    if ((own.isValid() || shown->autoFillBackground()) && ground.style() == Qt::SolidPattern &&
         (!frame || frame->contentsRect().contains(p)))
         return ground.color();
     if (const QImage* picture = frame ? KeptPanelPicture(frame) : nullptr)

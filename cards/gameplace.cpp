@@ -1,7 +1,5 @@
 #include "gameplace.h"
 
-#include "panelframe.h"
-
 #include <QMouseEvent>
 
 void DetachCards(QWidget* container) {
@@ -10,7 +8,7 @@ void DetachCards(QWidget* container) {
         card->SetParentControl(nullptr);
 }
 
-TGamePlace::TGamePlace(QWidget* owner) : QFrame(owner) {}
+TGamePlace::TGamePlace(QWidget* owner) : TPanel(owner) {}
 
 TGamePlace::~TGamePlace() {
     DetachCards(this);
@@ -50,10 +48,6 @@ void TGamePlace::ClearTable() {
     AttackCards.clear();
     DefenceCards.clear();
     Cards.clear();
-}
-
-void TGamePlace::paintEvent(QPaintEvent* event) {
-    PaintPanelFrame(this, event, [this](QPainter* p) { drawFrame(p); });
 }
 
 TCard* TGamePlace::UnbeatenCard() const {

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "card.h"
+#include "panel.h"
 
-#include <QFrame>
 #include <QList>
 
 #include <cstdint>
 #include <functional>
 
 // The table: the attacking and beating cards of the current bout.
-class TGamePlace : public QFrame {
+class TGamePlace : public TPanel {
     Q_OBJECT
 public:
     explicit TGamePlace(QWidget* owner = nullptr);
@@ -31,7 +31,6 @@ public:
         OnMouseDown;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 };
 

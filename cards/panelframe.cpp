@@ -1,5 +1,7 @@
 #include "panelframe.h"
 
+#include "panel.h"
+
 #include <QFrame>
 #include <QPaintEvent>
 #include <QPainter>
@@ -8,12 +10,19 @@
 #include <tuple>
 
 namespace {
-using Look = std::tuple<int, int, qint64, int, int, int, bool, bool>;
+using Look = std::tuple<int, int, qint64, QRgb, int, int, int, bool, bool>;
 
 Look LookOf(const QFrame* panel) {
-    return {panel->width(),      panel->height(),        panel->palette().cacheKey(),
-            panel->frameStyle(), panel->lineWidth(),     panel->midLineWidth(),
-            panel->isEnabled(),  panel->isActiveWindow()};
+    const QColor ground = PanelGround(panel);
+    return {panel->width(),
+            panel->height(),
+            panel->palette().cacheKey(),
+            ground.isValid() ? ground.rgba() : 0u,
+            panel->frameStyle(),
+            panel->lineWidth(),
+            panel->midLineWidth(),
+            panel->isEnabled(),
+            panel->isActiveWindow()};
 }
 
 std::map<Look, QImage>& Kept() {
@@ -35,7 +44,11 @@ void PaintPanelFrame(QFrame* panel, QPaintEvent* event,
             Kept().clear();
         QImage drawn(panel->size(), QImage::Format_RGB32);
         QPainter p(&drawn);
-        p.fillRect(drawn.rect(), panel->palette().brush(panel->backgroundRole()));
+        const QColor ground = PanelGround(panel);
+        if (ground.isValid())
+            p.fillRect(drawn.rect(), ground);
+        else
+            p.fillRect(drawn.rect(), panel->palette().brush(panel->backgroundRole()));
         drawFrame(&p);
         p.end();
         picture = &Kept().emplace(LookOf(panel), std::move(drawn)).first->second;
@@ -49,6 +62,16 @@ void PaintPanelFrame(QFrame* panel, QPaintEvent* event,
         QRect(inside.right() + 1, inside.top(), all.right() - inside.right(), inside.height()),
     };
     QPainter painter;
+    // A ground of its own is filled here, as the background would be: filling is far quicker
+    // than copying the picture.
+    if (const QColor ground = PanelGround(panel); ground.isValid()) {
+        const QRegion fill = event->region() & inside;
+        if (!fill.isEmpty()) {
+            painter.begin(panel);
+            for (const QRect& r : fill)
+                painter.fillRect(r, ground);
+        }
+    }
     for (const QRect& strip : strips) {
         if (strip.isEmpty() || !event->region().intersects(strip))
             continue;

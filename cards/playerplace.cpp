@@ -2,23 +2,18 @@
 
 #include "cardaccessible.h"
 #include "gameplace.h"
-#include "panelframe.h"
 #include "stacking.h"
 
 #include <QAccessible>
 
 #include <algorithm>
 
-TPlayerPlace::TPlayerPlace(QWidget* owner) : QFrame(owner) {
+TPlayerPlace::TPlayerPlace(QWidget* owner) : TPanel(owner) {
     InstallCardAccessibility();
 }
 
 TPlayerPlace::~TPlayerPlace() {
     DetachCards(this);
-}
-
-void TPlayerPlace::paintEvent(QPaintEvent* event) {
-    PaintPanelFrame(this, event, [this](QPainter* p) { drawFrame(p); });
 }
 
 void TPlayerPlace::SetFaced(bool faced) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "card.h"
+#include "panel.h"
 
-#include <QFrame>
 #include <QList>
 
 #include <cstdint>
@@ -10,7 +10,7 @@
 enum TVeskPlayerType : std::uint8_t { ptMan = 0, ptCPU = 1 };
 
 // One player's hand: a sorted row of borrowed cards that relays clicks on them.
-class TPlayerPlace : public QFrame {
+class TPlayerPlace : public TPanel {
     Q_OBJECT
 public:
     explicit TPlayerPlace(QWidget* owner = nullptr);
@@ -64,8 +64,6 @@ public:
     bool ClickRaised();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     void ArrangeHeld(); // and shows the cards that came in meanwhile
 

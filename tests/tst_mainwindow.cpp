@@ -77,9 +77,11 @@ private slots:
         QCOMPARE(w->PlayerPlace2->Player, ptCPU);
         QCOMPARE(w->PlayerPlace1->Player, ptMan);
         const QColor green(0, 128, 0);
-        for (QWidget* p :
-             {(QWidget*)w->PlayerPlace1, (QWidget*)w->PlayerPlace2, (QWidget*)w->GamePlace})
-            QCOMPARE(p->palette().color(QPalette::Window), green);
+        for (TPanel* p :
+             {(TPanel*)w->PlayerPlace1, (TPanel*)w->PlayerPlace2, (TPanel*)w->GamePlace}) {
+            QCOMPARE(p->Ground(), green);
+            QCOMPARE(QColor(p->grab().toImage().pixel(p->contentsRect().topLeft())), green);
+        }
     }
 
     void messageAndButton() {

@@ -319,26 +319,79 @@ private slots:
         }
     }
 
+    // A card shows the same corners on a panel's own ground as on a green palette: inside,
+    // on the frame's edge, and on the see-through pile lying on the table.
+    void cornersOnGround_data() {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<bool>("onPile");
+        QTest::newRow("inside") << QPoint(40, 9) << false;
+        QTest::newRow("on the frame, top left") << QPoint(0, 0) << false;
+        QTest::newRow("on the frame, bottom right") << QPoint(590 - 71, 184 - 96) << false;
+        QTest::newRow("on the pile") << QPoint(8, 4) << true;
+    }
+    void cornersOnGround() {
+        QFETCH(QPoint, at);
+        QFETCH(bool, onPile);
+        auto shown = [&](bool ground) {
+            QWidget window;
+            window.resize(610, 204);
+            auto* table = new TGamePlace(&window);
+            table->setGeometry(10, 10, 590, 184);
+            Panel(table);
+            if (ground) {
+                table->setPalette(QPalette());
+                table->SetGround(QColor(0, 128, 0));
+            }
+            TCardBatch::SeedSource = [] { return 99u; };
+            auto* pile = new TCardBatch(table);
+            pile->setGeometry(452, 0, 129, 144);
+            TCard* card = pile->Cards[20];
+            card->SetParentControl(onPile ? static_cast<QWidget*>(pile) : table);
+            card->SetOrientation(coVertical);
+            card->SetFaced(true);
+            card->move(at);
+            card->setVisible(true);
+            card->raise();
+            window.show();
+            if (!QTest::qWaitForWindowExposed(&window))
+                return QImage();
+            return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage palette = shown(false);
+        QVERIFY(!palette.isNull());
+        QVERIFY(shown(true) == palette);
+    }
+
     // The frame copied from the kept picture is the style's frame, pixel for pixel, whatever
     // part of the panel is repainted.
     void panelFrame_data() {
         QTest::addColumn<bool>("table");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("hand") << false << QSize(590, 110);
-        QTest::newRow("table") << true << QSize(590, 184);
-        QTest::newRow("small hand") << false << QSize(7, 5);
+        QTest::addColumn<bool>("ground"); // its own ground instead of a green palette
+        for (bool ground : {false, true}) {
+            const char* how = ground ? ", own ground" : ", palette";
+            QTest::addRow("hand%s", how) << false << QSize(590, 110) << ground;
+            QTest::addRow("table%s", how) << true << QSize(590, 184) << ground;
+            QTest::addRow("small hand%s", how) << false << QSize(7, 5) << ground;
+        }
     }
     void panelFrame() {
         QFETCH(bool, table);
         QFETCH(QSize, size);
+        QFETCH(bool, ground);
         QWidget window;
         window.resize(size + QSize(20, 20));
-        QFrame* ours = table ? static_cast<QFrame*>(new TGamePlace(&window))
-                             : static_cast<QFrame*>(new TPlayerPlace(&window));
+        TPanel* ours = table ? static_cast<TPanel*>(new TGamePlace(&window))
+                             : static_cast<TPanel*>(new TPlayerPlace(&window));
         auto* plain = new QFrame(&window);
-        for (QFrame* f : {ours, plain}) {
+        for (QFrame* f : {static_cast<QFrame*>(ours), plain}) {
             Panel(f);
             f->setGeometry(QRect(QPoint(10, 10), size));
+        }
+        if (ground) {
+            ours->setPalette(QPalette());
+            ours->SetGround(QColor(0, 128, 0));
+            QVERIFY(ours->palette().color(QPalette::Window) != QColor(0, 128, 0));
         }
         plain->hide();
         window.show();
