@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "eventloop.h"
 #include "startupprobe.h"
 #include "termination.h"
 #include "tfmain.h"
@@ -8,6 +9,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    ChoosePlainEventLoop();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Игра в Веска"));
     const TCommandLine options = ParseCommandLine(QApplication::arguments());
