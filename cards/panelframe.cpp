@@ -38,13 +38,13 @@ const QImage* KeptPanelPicture(const QFrame* panel) {
 
 void PaintPanelFrame(QFrame* panel, QPaintEvent* event,
                      const std::function<void(QPainter*)>& drawFrame) {
+    const QColor ground = PanelGround(panel);
     const QImage* picture = KeptPanelPicture(panel);
     if (!picture) {
         if (Kept().size() > 16)
             Kept().clear();
         QImage drawn(panel->size(), QImage::Format_RGB32);
         QPainter p(&drawn);
-        const QColor ground = PanelGround(panel);
         if (ground.isValid())
             p.fillRect(drawn.rect(), ground);
         else
@@ -64,7 +64,7 @@ void PaintPanelFrame(QFrame* panel, QPaintEvent* event,
     QPainter painter;
     // A ground of its own is filled here, as the background would be: filling is far quicker
     // than copying the picture.
-    if (const QColor ground = PanelGround(panel); ground.isValid()) {
+    if (ground.isValid()) {
         const QRegion fill = event->region() & inside;
         if (!fill.isEmpty()) {
             painter.begin(panel);
