@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -70,6 +71,23 @@ bool ReadOnly(const QString& target) {
     return !info.isWritable() || !(info.permissions() & writeBits);
 }
 
+// The rename is a change of the folder: flushed too, or a power cut right after it could bring
+// back the old file. The file is replaced by then, so this is done as well as it can be.
+void SyncFolderOf(const QString& target) {
+#ifdef Q_OS_UNIX
+    const QString real = QFileInfo(target).canonicalFilePath(); // a link's own folder is not it
+    const QByteArray folder =
+        QFile::encodeName(QFileInfo(real.isEmpty() ? target : real).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    [[maybe_unused]] const int synced = ::fsync(fd);
+    ::close(fd);
+#else
+    Q_UNUSED(target);
+#endif
+}
+
 // A temporary file in the same folder, flushed to the disk, then renamed over the old one.
 bool Save(const QString& target, const QByteArray& bytes, const QString& name) {
     if (!QDir().mkpath(QFileInfo(target).absolutePath()))
@@ -106,6 +124,8 @@ bool Save(const QString& target, const QByteArray& bytes, const QString& name) {
     if (!f.commit())
         return false;
     Step(Replaced, name);
+    SyncFolderOf(target);
+    Step(FolderSynced, name);
     return true;
 }
 

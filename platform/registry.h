@@ -58,7 +58,7 @@ public:
     // For fault tests that stop the process part-way through a write: the hook is told each
     // step of the replacement as it is done, with the value's name (empty when the key is
     // created). An empty function turns it off.
-    enum class TWriteStep { TempCreated, PartWritten, Written, Synced, Replaced };
+    enum class TWriteStep { TempCreated, PartWritten, Written, Synced, Replaced, FolderSynced };
     using StepHook = std::function<void(TWriteStep step, const QString& name)>;
     static void SetStepHook(StepHook hook);
 
