@@ -37,6 +37,9 @@ struct ScreenLog : QObject {
     }
 };
 
+// The ways a card comes to a hand or the table.
+enum Move { ToComputer, ToHuman, SixHeld, Attack, Defence, HumanTakes, ComputerTakes };
+
 // A table with the pile on it and a hand on either side, as the game lays them out.
 struct Board {
     QWidget Window;
@@ -172,84 +175,84 @@ private slots:
     // A card brought to a hand or the table is shown once, where it ends, and never moved on
     // screen on the way; the screen then holds what a fresh drawing of the window holds.
     void placedOnce_data() {
-        QTest::addColumn<int>("op");
-        QTest::newRow("one card to the computer's hand") << 0;
-        QTest::newRow("one card to the human's hand") << 1;
-        QTest::newRow("six held, the human's hand") << 2;
-        QTest::newRow("an attack") << 3;
-        QTest::newRow("a defence") << 4;
-        QTest::newRow("the human takes the table") << 5;
-        QTest::newRow("the computer takes the table") << 6;
+        QTest::addColumn<int>("move");
+        QTest::newRow("one card to the computer's hand") << int(ToComputer);
+        QTest::newRow("one card to the human's hand") << int(ToHuman);
+        QTest::newRow("six held, the human's hand") << int(SixHeld);
+        QTest::newRow("an attack") << int(Attack);
+        QTest::newRow("a defence") << int(Defence);
+        QTest::newRow("the human takes the table") << int(HumanTakes);
+        QTest::newRow("the computer takes the table") << int(ComputerTakes);
     }
     void placedOnce() {
-        QFETCH(int, op);
+        QFETCH(int, move);
+        const bool takes = move == HumanTakes || move == ComputerTakes;
         Board b;
         b.Deal(b.Top, 6);
         b.Deal(b.Bottom, 6);
         b.Window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&b.Window));
-        if (op >= 4)
+        if (move == Defence || takes)
             b.Table->PutAttack(b.Top->ExtractCard(0));
-        if (op >= 5)
+        if (takes) {
             b.Table->PutDefence(b.Bottom->ExtractCard(2));
-        if (op >= 5)
             b.Table->PutAttack(b.Bottom->ExtractCard(0));
+        }
         QCoreApplication::processEvents();
 
         QList<TCard*> moving;
-        switch (op) {
-        case 0:
-        case 1:
-        case 2:
-            moving << b.Pile->Cards[b.Pile->Count() - 1];
+        const auto fromPile = [&](int n) {
+            for (int i = 1; i <= n; ++i)
+                moving << b.Pile->Cards[b.Pile->Count() - i];
+        };
+        switch (move) {
+        case ToComputer:
+        case ToHuman:
+            fromPile(1);
             break;
-        case 3:
+        case SixHeld:
+            fromPile(6);
+            break;
+        case Attack:
             moving << b.Bottom->Cards[1];
             break;
-        case 4:
+        case Defence:
             moving << b.Bottom->Cards[5];
             break;
         default:
             moving = b.Table->Cards;
             break;
         }
-        if (op == 2)
-            for (int i = 2; i <= 6; ++i)
-                moving << b.Pile->Cards[b.Pile->Count() - i];
         std::vector<std::unique_ptr<ScreenLog>> logs;
         for (TCard* c : moving) {
             logs.push_back(std::make_unique<ScreenLog>());
             c->installEventFilter(logs.back().get());
         }
-        switch (op) {
-        case 0:
+        switch (move) {
+        case ToComputer:
             b.Top->AddCard(b.Pile->PopCard());
             break;
-        case 1:
+        case ToHuman:
             b.Bottom->AddCard(b.Pile->PopCard());
             break;
-        case 2:
+        case SixHeld:
             b.Deal(b.Bottom, 6);
             break;
-        case 3:
+        case Attack:
             b.Table->PutAttack(b.Bottom->ExtractCard(1));
             break;
-        case 4:
+        case Defence:
             b.Table->PutDefence(b.Bottom->ExtractCard(5));
             break;
-        case 5:
-            b.Bottom->AddCards(b.Table->Cards);
-            break;
-        case 6:
-            b.Top->AddCards(b.Table->Cards);
+        default:
+            (move == HumanTakes ? b.Bottom : b.Top)->AddCards(b.Table->Cards);
+            b.Table->ClearTable();
             break;
         }
-        if (op >= 5)
-            b.Table->ClearTable();
         QCOMPARE(b.Lost(), QString());
-        for (std::size_t i = 0; i < logs.size(); ++i) {
-            QCOMPARE(logs[i]->Shown, 1);
-            QCOMPARE(logs[i]->MovedShown, 0);
+        for (const auto& log : logs) {
+            QCOMPARE(log->Shown, 1);
+            QCOMPARE(log->MovedShown, 0);
         }
         QCoreApplication::processEvents();
         const QImage onScreen = b.Window.screen()
