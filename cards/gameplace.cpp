@@ -21,7 +21,6 @@ void TGamePlace::PutAttack(TCard* card) {
     card->raise();
     card->move(75 * k + 4, 4);
     card->SetFaced(true);
-    card->update();
     card->Reveal();
     AttackCards.append(card);
     Cards.append(card);
@@ -33,7 +32,6 @@ void TGamePlace::PutDefence(TCard* card) {
     card->SetParentControl(this);
     card->move(75 * k + 8, 52);
     card->SetFaced(true);
-    card->update();
     card->raise();
     card->Reveal();
     DefenceCards.append(card);

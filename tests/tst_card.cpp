@@ -2,14 +2,13 @@
 #include "artwork.h"
 #include "card.h"
 #include "cardbatch.h"
+#include "greenparent.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <QTest>
 
 namespace {
-const QColor Green(0, 128, 0);
-
 // Counts the paint events a widget receives.
 struct PaintCounter : QObject {
     int paints = 0;
@@ -19,16 +18,6 @@ struct PaintCounter : QObject {
         return false;
     }
 };
-
-QWidget* GreenParent(QWidget* owner = nullptr) {
-    auto* w = new QWidget(owner);
-    w->resize(300, 300);
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, Green);
-    w->setPalette(pal);
-    return w;
-}
 
 // A face picture that is white with a black frame, like the real ones.
 QImage TestFace() {

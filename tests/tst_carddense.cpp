@@ -3,6 +3,7 @@
 #include "artwork.h"
 #include "card.h"
 #include "cardbatch.h"
+#include "greenparent.h"
 
 #include <QApplication>
 #include <QTest>
@@ -10,18 +11,7 @@
 #include <memory>
 
 namespace {
-const QColor Green(0, 128, 0);
 constexpr int Scale = 2;
-
-QWidget* GreenParent() {
-    auto* w = new QWidget;
-    w->resize(300, 300);
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, Green);
-    w->setPalette(pal);
-    return w;
-}
 
 QImage PictureFile(int id, const char* suffix) {
     return QImage(QStringLiteral(":/cards/%1%2.png").arg(id).arg(QLatin1String(suffix)))

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
+
+// The table's green, and a plain parent filled with it, for the cards' pictures and corners.
+inline const QColor Green(0, 128, 0);
+
+inline QWidget* GreenParent(QWidget* owner = nullptr) {
+    auto* w = new QWidget(owner);
+    w->resize(300, 300);
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, Green);
+    w->setPalette(pal);
+    return w;
+}
