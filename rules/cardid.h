@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+
+using TCardValue = std::uint8_t; // 0..8 = six..ace
+using TCardSuit = std::uint8_t;  // 0..3 = clubs, diamonds, hearts, spades
+
+// One card of the pack as a value: what the rules need to know of it.
+struct TCardId {
+    TCardSuit Suit;
+    TCardValue Value;
+
+    // Suit * 10 + Value, the number the pictures and the hand order go by.
+    constexpr std::uint8_t Nomber() const { return std::uint8_t(Suit * 10 + Value); }
+    static constexpr TCardId FromNomber(int n) { return {TCardSuit(n / 10), TCardValue(n % 10)}; }
+    // 0..35, dense: for sets of cards.
+    constexpr int Bit() const { return Suit * 9 + Value; }
+    constexpr bool operator==(const TCardId&) const = default;
+};
+
+// Hand order: plain cards first by card number, then trumps by card number.
+constexpr int CompareCards(TCardId a, TCardId b, TCardSuit trump) {
+    const bool ta = a.Suit == trump;
+    const bool tb = b.Suit == trump;
+    if (ta != tb)
+        return ta ? 1 : -1;
+    return a.Nomber() > b.Nomber() ? 1 : (a.Nomber() < b.Nomber() ? -1 : 0);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cardlist.h"
+#include "position.h"
+
+// The computer's choices as the game has always made them. Each answers with the index of a
+// card in the given hand, or -1 for none; the same rules word the advice to the person.
+
+// The card of a non-empty candidate list with the lowest value; on equal values the first.
+TCardId LowestOf(const TCardList& list);
+// The index in the hand of the lowest card of a candidate list drawn from it.
+int LowestCard(const TCardList& hand, const TCardList& list);
+// The lowest card, or a pair worth playing instead: the highest value held twice when list is
+// the hand itself, else the lowest pair within an allowance that grows as the stock shrinks.
+int PreferPair(const TCardList& hand, const TCardList& list, int stock);
+
+// What to lead (empty table) or throw in, or -1.
+int ChooseAttack(const TCardList& hand, const TPosition& p);
+// What beats the unbeaten card, or -1 to take.
+int ChooseDefence(const TCardList& hand, const TPosition& p);

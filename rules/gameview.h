@@ -1,0 +1,25 @@
+#pragma once
+
+#include "messages.h"
+#include "position.h"
+
+// What a game shows, step by step, in the order it happens. A window moves its card widgets
+// and writes its message and button here; a headless game has no view.
+class TGameView {
+public:
+    virtual ~TGameView() = default;
+    virtual void GameStarting() {}       // both hands emptied, the computer's turned down
+    virtual void Shuffled() {}           // the stock has its new order, the table is clear
+    virtual void StateSet(TGameState) {} // the button's caption and action follow the state
+    virtual void ButtonEnabled(bool) {}
+    virtual void MessageSet(TMessage) {}
+    virtual void Pause(int /*ms*/) {} // the computer's pause, when pauses are on
+    virtual void RolesSet() {}        // who attacks and who defends this bout
+    virtual void TableCleared() {}    // what lies on the table is discarded
+    virtual void Drawn(TVeskPlayerType, int /*count*/) {} // cards from the top of the stock
+    virtual void Arranged(TVeskPlayerType) {}             // a full hand is only put in order
+    virtual void Laid(TVeskPlayerType, int /*index*/, bool /*attack*/) {}
+    virtual void TableTaken(TVeskPlayerType) {} // the hand takes every card on the table
+    virtual void GameEnded(TOutcome) {}         // counted; the state and message follow
+    virtual void OutcomeShown(TOutcome) {}      // the end-of-game box, after state and message
+};

@@ -1,0 +1,47 @@
+#include "hand.h"
+
+int THand::AddCard(TCardId card, TCardSuit trump) {
+    int i = Cards.size();
+    while (i > 0 && CompareCards(Cards[i - 1], card, trump) > 0)
+        --i;
+    Cards.insert(i, card);
+    return i;
+}
+
+TCardId THand::ExtractCard(int index) {
+    const TCardId card = Cards[index];
+    Cards.erase(index);
+    return card;
+}
+
+int THand::FindMinCard(TCardValue bound, TCardSuit suit) const {
+    return ::FindMinCard(Cards, bound, suit);
+}
+
+int THand::FindMaxCard(TCardValue bound, TCardSuit suit) const {
+    return ::FindMaxCard(Cards, bound, suit);
+}
+
+int FindMinCard(const TCardList& cards, TCardValue bound, TCardSuit suit) {
+    int found = -1;
+    for (int i = 0; i < cards.size(); ++i) {
+        const TCardId c = cards[i];
+        if (c.Suit != suit || c.Value < bound)
+            continue;
+        if (found < 0 || c.Value < cards[found].Value)
+            found = i;
+    }
+    return found;
+}
+
+int FindMaxCard(const TCardList& cards, TCardValue bound, TCardSuit suit) {
+    int found = -1;
+    for (int i = 0; i < cards.size(); ++i) {
+        const TCardId c = cards[i];
+        if (c.Suit != suit || c.Value > bound)
+            continue;
+        if (found < 0 || c.Value > cards[found].Value)
+            found = i;
+    }
+    return found;
+}

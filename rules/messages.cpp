@@ -1,0 +1,63 @@
+#include "messages.h"
+
+#include "position.h"
+
+const char* MessageText(TMessage m) {
+    switch (m) {
+    case msStart:
+        return "Нажмите кнопку или F2";
+    case msNone:
+        return "";
+    case msYourTurn:
+        return " Ваш Ход!";
+    case msMyTurn:
+        return " Мой ход!";
+    case msThinking:
+        return " Думаю...";
+    case msYouMustTake:
+        return "По-моему, Вам надо брать!";
+    case msDefend:
+        return "Отбивайтесь!";
+    case msBeaten:
+        return " Бито!";
+    case msEnough:
+        return "По-моему, хватит";
+    case msMore:
+        return " Еще охота!";
+    case msTaking:
+        return " Беру...";
+    case msTakingGiveMore:
+        return " Беру! Давайте еще";
+    case msGameOver:
+        return " Игра окончена";
+    }
+    return "";
+}
+
+const char* OutcomeText(TOutcome o) {
+    switch (o) {
+    case ocDraw:
+        return "     Ничья!     ";
+    case ocWon:
+        return "   Вы выиграли!   ";
+    case ocLost:
+        return "   Моя взяла!  ";
+    case ocNone:
+        break;
+    }
+    return "";
+}
+
+const char* ButtonCaption(std::uint8_t state) {
+    switch (state) {
+    case gsCPUAttack:
+    case gsManTakes:
+        return "Беру!";
+    case gsManAttack:
+        return "Бито!";
+    case gsCPUTakes:
+        return "Больше нету!";
+    default:
+        return "Начать игру";
+    }
+}

@@ -1,0 +1,12 @@
+#include "policy.h"
+
+#include "computer.h"
+#include "game.h"
+
+int TRulePolicy::ChooseAttack(const TGame& game, TVeskPlayerType seat) {
+    return ::ChooseAttack(game.P.Hands[seat].Cards, game.P);
+}
+
+int TRulePolicy::ChooseDefence(const TGame& game, TVeskPlayerType seat) {
+    return ::ChooseDefence(game.P.Hands[seat].Cards, game.P);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "hand.h"
+#include "stock.h"
+#include "table.h"
+
+#include <cstdint>
+
+enum TVeskPlayerType : std::uint8_t { ptMan = 0, ptCPU = 1 };
+
+constexpr TVeskPlayerType Other(TVeskPlayerType p) {
+    return p == ptMan ? ptCPU : ptMan;
+}
+
+enum TGameState : std::uint8_t {
+    gsIdle = 0,
+    gsOver = 1,
+    gsCPUAttack = 2,
+    gsManAttack = 3,
+    gsCPUTakes = 4,
+    gsManTakes = 5
+};
+
+// Everything that lies on the board at one moment of a game.
+struct TPosition {
+    THand Hands[2]; // by TVeskPlayerType
+    TTable Table;
+    TStock Stock;
+    TGameState State = gsIdle;
+    bool FirstBout = false; // at most five attacking cards until the first bout is closed
+    std::uint8_t Role[2]{}; // 1 attacks, 2 defends in the current bout
+    bool ButtonEnabled = true;
+
+    TCardSuit Trump() const { return Stock.TrumpSuit(); }
+    bool IsTrump(TCardId c) const { return c.Suit == Trump(); }
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "cardlist.h"
+
+#include <cstdint>
+
+// The table: the attacking and beating cards of the current bout.
+class TTable {
+public:
+    TCardList Cards;   // every card of the bout, in the order laid
+    TCardList Attack;  // led and thrown-in cards
+    TCardList Defence; // beating cards
+
+    int AttackCount() const { return Attack.size(); }
+    int DefenceCount() const { return Defence.size(); }
+    bool HasUnbeaten() const { return Attack.size() > Defence.size(); }
+    // The last attacking card while it is unbeaten; only asked for while there is one.
+    TCardId UnbeatenCard() const { return Attack.back(); }
+
+    // Some card on the table has the value.
+    bool HasValue(TCardValue v) const { return FValues & (1u << v); }
+
+    void PutAttack(TCardId c) {
+        Attack.push_back(c);
+        Cards.push_back(c);
+        FValues |= std::uint16_t(1u << c.Value);
+    }
+    void PutDefence(TCardId c) {
+        Defence.push_back(c);
+        Cards.push_back(c);
+        FValues |= std::uint16_t(1u << c.Value);
+    }
+    void ClearTable() {
+        Cards.clear();
+        Attack.clear();
+        Defence.clear();
+        FValues = 0;
+    }
+
+private:
+    std::uint16_t FValues = 0; // the values lying on the table, a bit each
+};
