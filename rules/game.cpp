@@ -34,6 +34,7 @@ int TGame::ComputerDefence() const {
 
 void TGame::Lay(TVeskPlayerType hand, int index, bool attack) {
     const TCardId card = P.Hands[hand].ExtractCard(index);
+    P.Shown[hand] &= ~CardBit(card);
     if (attack)
         P.Table.PutAttack(card);
     else
@@ -45,6 +46,7 @@ void TGame::Lay(TVeskPlayerType hand, int index, bool attack) {
 void TGame::TakeTable(TVeskPlayerType hand) {
     for (const TCardId c : P.Table.Cards)
         P.Hands[hand].AddCard(c, P.Trump());
+    P.Shown[hand] |= SetOf(P.Table.Cards);
     if (View)
         View->TableTaken(hand);
 }
@@ -55,6 +57,9 @@ void TGame::NewGame(std::uint32_t seed) {
     if (View)
         View->GameStarting();
     P.FirstBout = true;
+    P.Discarded = 0;
+    P.Shown[ptMan] = P.Shown[ptCPU] = 0;
+    Awaiting = false;
     SetState(gsIdle);
     SetButtonEnabled(true);
     Seed = seed;
@@ -123,6 +128,8 @@ void TGame::SetTurn(TVeskPlayerType hand) {
 }
 
 void TGame::RefillHands() {
+    // Cards laid are no longer shown in a hand: what lies here and no hand took is discarded.
+    P.Discarded |= SetOf(P.Table.Cards) & ~(P.Shown[ptMan] | P.Shown[ptCPU]);
     P.Table.ClearTable();
     if (View)
         View->TableCleared();
@@ -141,6 +148,8 @@ void TGame::RefillHands() {
         while (h.CardCount() < 6 && P.Stock.PopCard(card)) {
             h.AddCard(card, trump);
             ++drawn;
+            if (P.Stock.Count() == 0)
+                P.Shown[hand] |= CardBit(card); // the trump card, face up until drawn
         }
         if (View)
             View->Drawn(hand, drawn);
@@ -180,43 +189,21 @@ void TGame::CPUMove() {
             return;
         SetMessage(msThinking);
         Pause(200);
-        const int i = ComputerAttack();
-        if (i >= 0) {
-            Lay(ptCPU, i, true);
-            const int j = ChooseDefence(Man().Cards, P);
-            SetMessage(j == -1 ? msYouMustTake : msDefend);
+        if (Stepping) {
+            Awaiting = true;
             return;
         }
-        SetMessage(msBeaten);
-        Pause(750);
-        P.FirstBout = false;
-        RefillHands();
-        if (CheckGameOver())
-            return;
-        SetTurn(ptMan);
+        AttackChosen(ComputerAttack());
         return;
     }
     case gsManAttack: {
         SetMessage(msThinking);
         Pause(200);
-        const int i = ComputerDefence();
-        if (i >= 0) {
-            Lay(ptCPU, i, false);
-            const int k = ChooseAttack(Man().Cards, P);
-            SetMessage(k == -1 ? msEnough : msMore);
-            CheckGameOver();
+        if (Stepping) {
+            Awaiting = true;
             return;
         }
-        if (CheckGameOver())
-            return;
-        SetState(gsCPUTakes);
-        if (P.Table.DefenceCount() + Cpu().CardCount() == P.Table.AttackCount()) {
-            SetMessage(msTaking);
-            Pause(750);
-            NoMoreClick();
-        } else {
-            SetMessage(msTakingGiveMore);
-        }
+        DefenceChosen(ComputerDefence());
         return;
     }
     case gsManTakes:
@@ -227,16 +214,61 @@ void TGame::CPUMove() {
     }
 }
 
+void TGame::AttackChosen(int i) {
+    if (i >= 0) {
+        Lay(ptCPU, i, true);
+        const int j = ChooseDefence(Man().Cards, P);
+        SetMessage(j == -1 ? msYouMustTake : msDefend);
+        return;
+    }
+    SetMessage(msBeaten);
+    Pause(750);
+    P.FirstBout = false;
+    RefillHands();
+    if (CheckGameOver())
+        return;
+    SetTurn(ptMan);
+}
+
+void TGame::DefenceChosen(int i) {
+    if (i >= 0) {
+        Lay(ptCPU, i, false);
+        const int k = ChooseAttack(Man().Cards, P);
+        SetMessage(k == -1 ? msEnough : msMore);
+        CheckGameOver();
+        return;
+    }
+    if (CheckGameOver())
+        return;
+    SetState(gsCPUTakes);
+    if (P.Table.DefenceCount() + Cpu().CardCount() == P.Table.AttackCount()) {
+        SetMessage(msTaking);
+        Pause(750);
+        NoMoreClick();
+    } else {
+        SetMessage(msTakingGiveMore);
+    }
+}
+
+bool TGame::ThrowInChosen(int i) {
+    if (i < 0)
+        return false;
+    Lay(ptCPU, i, true);
+    return true;
+}
+
 void TGame::ThrowInWhileManTakes() {
     for (;;) {
         if (CheckGameOver())
             return;
         if (P.Table.AttackCount() >= P.Table.DefenceCount() + Man().CardCount())
             return;
-        const int i = ComputerAttack();
-        if (i < 0)
+        if (Stepping) {
+            Awaiting = true;
             return;
-        Lay(ptCPU, i, true);
+        }
+        if (!ThrowInChosen(ComputerAttack()))
+            return;
     }
 }
 
@@ -245,8 +277,36 @@ void TGame::TakeClick() {
         return;
     SetState(gsManTakes);
     CPUMove();
+    if (Awaiting)
+        return; // the computer's throw-in is due: Resume finishes the take
+    FinishTake();
+}
+
+void TGame::FinishTake() {
     TakeTable(ptMan);
     BeatenClick();
+}
+
+void TGame::Resume(int choice) {
+    Awaiting = false;
+    switch (P.State) {
+    case gsCPUAttack:
+        AttackChosen(choice);
+        return;
+    case gsManAttack:
+        DefenceChosen(choice);
+        return;
+    case gsManTakes:
+        if (ThrowInChosen(choice)) {
+            ThrowInWhileManTakes();
+            if (Awaiting)
+                return;
+        }
+        FinishTake();
+        return;
+    default:
+        return;
+    }
 }
 
 void TGame::BeatenClick() {

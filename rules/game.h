@@ -18,6 +18,10 @@ public:
     std::uint32_t Seed = 0;      // the deal's
     TGameView* View = nullptr;
     TPolicy* Computer = nullptr; // the computer's choices; none: its own rules
+    // A search drives both seats itself: while Stepping, the driver does not ask for the
+    // computer's choice but stops where it is due (Awaiting); Resume carries on with it.
+    bool Stepping = false;
+    bool Awaiting = false;
 
     void NewGame(std::uint32_t seed);
     void SetState(TGameState state);
@@ -29,6 +33,9 @@ public:
     void TakeClick();
     void BeatenClick();
     void NoMoreClick();
+    // Carries on from the point where the computer's choice is due, with that choice (an index
+    // in its hand or -1), as the driver would have done on getting it.
+    void Resume(int choice);
 
     // The person plays the card at this index of their hand; false when it is refused (an
     // untimely or illegal card, which changes nothing).
@@ -46,6 +53,12 @@ private:
     void TakeTable(TVeskPlayerType hand);
     // The computer's throw-ins while the person takes.
     void ThrowInWhileManTakes();
+    // What follows each of the computer's choices.
+    void AttackChosen(int i);
+    void DefenceChosen(int i);
+    bool ThrowInChosen(int i);
+    // The rest of the person's take, once the computer has thrown in.
+    void FinishTake();
     int ComputerAttack() const;
     int ComputerDefence() const;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardset.h"
 #include "hand.h"
 #include "stock.h"
 #include "table.h"
@@ -30,6 +31,10 @@ struct TPosition {
     bool FirstBout = false; // at most five attacking cards until the first bout is closed
     std::uint8_t Role[2]{}; // 1 attacks, 2 defends in the current bout
     bool ButtonEnabled = true;
+    // What both players have seen: the cards of beaten bouts, and for each hand the cards it
+    // took from the table (or the trump card, drawn last of all) and has not laid since.
+    TCardSet Discarded = 0;
+    TCardSet Shown[2]{};
 
     TCardSuit Trump() const { return Stock.TrumpSuit(); }
     bool IsTrump(TCardId c) const { return c.Suit == Trump(); }

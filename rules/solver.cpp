@@ -1,0 +1,201 @@
+#include "solver.h"
+
+#include "cardset.h"
+#include "splitmix.h"
+
+#include <algorithm>
+
+namespace {
+// Everything the rest of a game depends on, as two independent hashes: where each card lies,
+// the unbeaten card, the stock's order, the state and its flags.
+void KeyOf(const TGame& g, std::uint64_t& key, std::uint32_t& check) {
+    const TPosition& p = g.P;
+    const std::uint64_t hands[2] = {SetOf(p.Hands[0].Cards), SetOf(p.Hands[1].Cards)};
+    const std::uint64_t attack = SetOf(p.Table.Attack);
+    const std::uint64_t defence = SetOf(p.Table.Defence);
+    const std::uint64_t unbeaten = p.Table.HasUnbeaten() ? p.Table.UnbeatenCard().Bit() + 1 : 0;
+    const std::uint64_t flags = std::uint64_t(p.State) | std::uint64_t(g.Awaiting) << 4 |
+                                std::uint64_t(p.FirstBout) << 5 |
+                                std::uint64_t(p.ButtonEnabled) << 6 | unbeaten << 8 |
+                                std::uint64_t(p.Stock.Count()) << 16 |
+                                std::uint64_t(p.Stock.Cards[0].Bit()) << 24;
+    std::uint64_t a = HashMix(0x1234567, hands[0]);
+    std::uint64_t b = HashMix(0x7654321, hands[1]);
+    a = HashMix(a, hands[1]);
+    b = HashMix(b, hands[0]);
+    a = HashMix(a, attack);
+    b = HashMix(b, defence);
+    a = HashMix(a, defence);
+    b = HashMix(b, attack);
+    a = HashMix(a, flags);
+    b = HashMix(b, flags);
+    for (int i = 1; i < p.Stock.Count(); ++i) {
+        a = HashMix(a, p.Stock.Cards[i].Bit());
+        b = HashMix(b, p.Stock.Cards[i].Bit() + 64);
+    }
+    key = a;
+    check = std::uint32_t(b >> 32);
+}
+
+// Cheap cards first: low plain cards, then low trumps; choosing none last.
+int Cost(const TGame& g, TVeskPlayerType seat, int choice) {
+    if (choice < 0)
+        return 100;
+    const TCardId c = g.P.Hands[seat].Cards[choice];
+    return c.Value + (g.P.IsTrump(c) ? 10 : 0);
+}
+} // namespace
+
+int OutcomeValue(TOutcome outcome) {
+    switch (outcome) {
+    case ocWon:
+        return 1;
+    case ocLost:
+        return -1;
+    default:
+        return 0;
+    }
+}
+
+TEndgameSolver::TEndgameSolver(int tableBits)
+    : FTable(std::size_t(1) << tableBits), FMask((std::uint64_t(1) << tableBits) - 1) {}
+
+void TEndgameSolver::Clear() {
+    std::fill(FTable.begin(), FTable.end(), TEntry{});
+}
+
+bool TEndgameSolver::Start(long maxNodes) {
+    FNodes = 0;
+    FLimit = maxNodes;
+    FAborted = false;
+    return true;
+}
+
+int TEndgameSolver::Search(const TGame& g, int alpha, int beta) {
+    if (g.P.State == gsOver)
+        return OutcomeValue(g.Outcome);
+    if (++FNodes > FLimit) {
+        FAborted = true;
+        return 0;
+    }
+    std::uint64_t key;
+    std::uint32_t check;
+    KeyOf(g, key, check);
+    TEntry& e = FTable[key & FMask];
+    int ttMove = -2;
+    if (e.Key == key && e.Check == check && e.Lower > -2) {
+        if (e.Lower == e.Upper)
+            return e.Lower;
+        if (e.Lower >= beta)
+            return e.Lower;
+        if (e.Upper <= alpha)
+            return e.Upper;
+        alpha = std::max(alpha, int(e.Lower));
+        beta = std::min(beta, int(e.Upper));
+        ttMove = e.Move;
+    }
+    const int alpha0 = alpha;
+    const int beta0 = beta;
+
+    TChoicePoint point;
+    ChoiceDue(g, point);
+    TChoices choices = ListChoices(g, point);
+    std::int8_t* first = choices.Items.data();
+    std::stable_sort(first, first + choices.Count, [&](int x, int y) {
+        if ((x == ttMove) != (y == ttMove))
+            return x == ttMove;
+        return Cost(g, point.Seat, x) < Cost(g, point.Seat, y);
+    });
+
+    const bool maxing = point.Seat == ptMan;
+    int best = maxing ? -2 : 2;
+    int bestMove = -2;
+    for (int k = 0; k < choices.Count; ++k) {
+        TGame child = g;
+        MakeChoice(child, point.Seat, choices.Items[k]);
+        const int v = Search(child, alpha, beta);
+        if (FAborted)
+            return 0;
+        if (maxing ? v > best : v < best) {
+            best = v;
+            bestMove = choices.Items[k];
+        }
+        if (maxing)
+            alpha = std::max(alpha, v);
+        else
+            beta = std::min(beta, v);
+        if (alpha >= beta)
+            break;
+    }
+
+    // Re-read the slot: the search below may have written it.
+    TEntry& slot = FTable[key & FMask];
+    if (!(slot.Key == key && slot.Check == check))
+        slot = TEntry{key, check, -2, 2, -2};
+    if (slot.Lower == -2)
+        slot.Lower = -1;
+    if (best <= alpha0)
+        slot.Upper = std::int8_t(std::min<int>(slot.Upper, best));
+    else if (best >= beta0)
+        slot.Lower = std::int8_t(std::max<int>(slot.Lower, best));
+    else
+        slot.Lower = slot.Upper = std::int8_t(best);
+    slot.Move = std::int8_t(bestMove);
+    return best;
+}
+
+bool TEndgameSolver::Value(const TGame& game, long maxNodes, int& value) {
+    Start(maxNodes);
+    TGame g = game;
+    g.View = nullptr;
+    g.Stepping = true;
+    value = Search(g, -1, 1);
+    return !FAborted;
+}
+
+bool TEndgameSolver::ValueEach(const TGame& game, TChoicePoint point, long maxNodes,
+                               int* values) {
+    Start(maxNodes);
+    const TChoices choices = ListChoices(game, point);
+    const int sign = point.Seat == ptMan ? 1 : -1;
+    for (int k = 0; k < choices.Count; ++k) {
+        TGame g = game;
+        g.View = nullptr;
+        g.Stepping = true;
+        g.Awaiting = false;
+        MakeChoice(g, point.Seat, choices.Items[k]);
+        values[k] = sign * Search(g, -1, 1);
+        if (FAborted)
+            return false;
+    }
+    return true;
+}
+
+bool TEndgameSolver::Best(const TGame& game, TChoicePoint point, long maxNodes, int& choice,
+                          int& value) {
+    Start(maxNodes);
+    const TChoices choices = ListChoices(game, point);
+    const int sign = point.Seat == ptMan ? 1 : -1;
+    value = -2;
+    choice = choices.Items[0];
+    for (int k = 0; k < choices.Count; ++k) {
+        TGame g = game;
+        g.View = nullptr;
+        g.Stepping = true;
+        g.Awaiting = false;
+        MakeChoice(g, point.Seat, choices.Items[k]);
+        // Only a better value than the best so far matters: a window just above it.
+        const int v = point.Seat == ptMan ? Search(g, std::max(value, -1), 1)
+                                          : -Search(g, -1, std::min(-value, 1));
+        if (FAborted)
+            return false;
+        if (v > value) {
+            value = v;
+            choice = choices.Items[k];
+            if (value == 1)
+                break;
+        }
+    }
+    (void)sign;
+    return true;
+}

@@ -1,0 +1,61 @@
+#include "strong.h"
+
+#include "headless.h"
+#include "infoset.h"
+#include "splitmix.h"
+
+TStrongPolicy::TStrongPolicy(TStrongSettings settings) : FSettings(settings) {}
+
+int TStrongPolicy::ChooseAttack(const TGame& game, TVeskPlayerType seat) {
+    return Choose(game, {seat, true});
+}
+
+int TStrongPolicy::ChooseDefence(const TGame& game, TVeskPlayerType seat) {
+    return Choose(game, {seat, false});
+}
+
+void TStrongPolicy::NewDeal(const TGame&) {
+    FSolver.Clear();
+}
+
+int TStrongPolicy::Choose(const TGame& game, TChoicePoint point) {
+    const TInfoSet info(game, point.Seat);
+    const TChoices choices = ListChoices(info.Base(), point);
+    if (choices.Count == 1) {
+        FLastMethod = mdOnly;
+        return choices.Items[0];
+    }
+    if (info.Base().P.Stock.Count() == 0) {
+        // Nothing is hidden any more: the other hand holds exactly the unseen cards.
+        int choice;
+        int value;
+        if (FSolver.Best(info.Base(), point, FSettings.SolverNodes, choice, value)) {
+            FLastMethod = mdSolved;
+            return choice;
+        }
+    }
+    FLastMethod = mdSampled;
+    return Sampled(info, point, choices);
+}
+
+int TStrongPolicy::Sampled(const TInfoSet& info, TChoicePoint point, const TChoices& choices) {
+    TSplitMix random(info.Key());
+    int score[37] = {};
+    TGame deal;
+    for (int s = 0; s < FSettings.Samples; ++s) {
+        info.Deal(deal, random);
+        deal.Computer = &FRollout;
+        for (int k = 0; k < choices.Count; ++k) {
+            TGame g = deal;
+            MakeChoice(g, point.Seat, choices.Items[k]);
+            PlayOut(g, FRollout);
+            const int v = OutcomeValue(g.Outcome);
+            score[k] += point.Seat == ptMan ? v : -v;
+        }
+    }
+    int best = 0;
+    for (int k = 1; k < choices.Count; ++k)
+        if (score[k] > score[best])
+            best = k;
+    return choices.Items[best];
+}
