@@ -13,6 +13,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <thread>
+#include <time.h>
 #include <vector>
 
 namespace {
@@ -32,14 +33,19 @@ public:
     std::vector<float> SearchedMillis; // choices with more than one way to go
     std::vector<float> SolvedMillis;
     std::vector<float> SampledMillis;
+    std::vector<float> PlayedOutMillis;
 
 private:
+    // The thread's own processor time: one core's worth, whatever else the machine runs.
+    static double ThreadMillis() {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+    }
     template <class F> int Timed(F f) {
-        const auto t0 = std::chrono::steady_clock::now();
+        const double t0 = ThreadMillis();
         const int r = f();
-        const float ms =
-            std::chrono::duration<float, std::milli>(std::chrono::steady_clock::now() - t0)
-                .count();
+        const float ms = float(ThreadMillis() - t0);
         Millis.push_back(ms);
         if (FInner.LastMethod() != TStrongPolicy::mdOnly)
             SearchedMillis.push_back(ms);
@@ -47,6 +53,8 @@ private:
             SolvedMillis.push_back(ms);
         if (FInner.LastMethod() == TStrongPolicy::mdSampled)
             SampledMillis.push_back(ms);
+        if (FInner.LastMethod() == TStrongPolicy::mdPlayedOut)
+            PlayedOutMillis.push_back(ms);
         return r;
     }
     TStrongPolicy& FInner;
@@ -54,7 +62,7 @@ private:
 
 struct TTally {
     long Won = 0, Lost = 0, Drawn = 0, Failed = 0;
-    std::vector<float> Millis, SearchedMillis, SolvedMillis, SampledMillis;
+    std::vector<float> Millis, SearchedMillis, SolvedMillis, SampledMillis, PlayedOutMillis;
 };
 
 // Plays the deals first, first + step, ... below count; the strong player on both seats.
@@ -84,6 +92,7 @@ void PlayDeals(int first, int step, int count, std::uint32_t seedBase, TStrongSe
     tally.SearchedMillis = std::move(timed.SearchedMillis);
     tally.SolvedMillis = std::move(timed.SolvedMillis);
     tally.SampledMillis = std::move(timed.SampledMillis);
+    tally.PlayedOutMillis = std::move(timed.PlayedOutMillis);
 }
 
 float Quantile(std::vector<float>& v, double q) {
@@ -168,14 +177,17 @@ int main(int argc, char** argv) {
         join(all.SearchedMillis, t.SearchedMillis);
         join(all.SolvedMillis, t.SolvedMillis);
         join(all.SampledMillis, t.SampledMillis);
+        join(all.PlayedOutMillis, t.PlayedOutMillis);
     }
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     std::printf("deals %d x 2 seats, seeds %u..%u, %d job(s), %.1f s; samples %d, solver nodes %ld\n",
                 deals, seedBase, seedBase + std::uint32_t(deals) - 1, jobs, wall, settings.Samples,
                 settings.SolverNodes);
-    std::printf("choices %zu: %zu solved exactly, %zu sampled, the rest had one way to go\n",
-                all.Millis.size(), all.SolvedMillis.size(), all.SampledMillis.size());
+    std::printf("choices %zu: %zu solved exactly, %zu sampled, %zu played out (too big to "
+                "solve), the rest had one way to go\n",
+                all.Millis.size(), all.SolvedMillis.size(), all.SampledMillis.size(),
+                all.PlayedOutMillis.size());
     auto line = [](const char* name, std::vector<float>& v) {
         std::printf("%-16s median %7.2f ms, p90 %7.2f ms, p99 %7.2f ms, max %7.2f ms\n", name,
                     Quantile(v, 0.5), Quantile(v, 0.9), Quantile(v, 0.99), Quantile(v, 1.0));
@@ -184,6 +196,7 @@ int main(int argc, char** argv) {
     line("searched", all.SearchedMillis);
     line("solved", all.SolvedMillis);
     line("sampled", all.SampledMillis);
+    line("played out", all.PlayedOutMillis);
     std::printf("peak memory %ld kB\n", u.ru_maxrss);
     if (all.Failed)
         std::printf("games that did not end: %ld\n", all.Failed);

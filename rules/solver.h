@@ -12,7 +12,7 @@
 // -1 lost.
 class TEndgameSolver {
 public:
-    explicit TEndgameSolver(int tableBits = 18);
+    explicit TEndgameSolver(int tableBits = 17);
 
     // The value of a game driven step by step (or over), with best play by both seats; false
     // when more than maxNodes positions would have to be visited.

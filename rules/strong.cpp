@@ -33,16 +33,20 @@ int TStrongPolicy::Choose(const TGame& game, TChoicePoint point) {
             FLastMethod = mdSolved;
             return choice;
         }
+        // Only one deal agrees with what is known: play each choice out once.
+        FLastMethod = mdPlayedOut;
+        return Sampled(info, point, choices, 1);
     }
     FLastMethod = mdSampled;
-    return Sampled(info, point, choices);
+    return Sampled(info, point, choices, FSettings.Samples);
 }
 
-int TStrongPolicy::Sampled(const TInfoSet& info, TChoicePoint point, const TChoices& choices) {
+int TStrongPolicy::Sampled(const TInfoSet& info, TChoicePoint point, const TChoices& choices,
+                           int samples) {
     TSplitMix random(info.Key());
     int score[37] = {};
     TGame deal;
-    for (int s = 0; s < FSettings.Samples; ++s) {
+    for (int s = 0; s < samples; ++s) {
         info.Deal(deal, random);
         deal.Computer = &FRollout;
         for (int k = 0; k < choices.Count; ++k) {

@@ -7,8 +7,8 @@
 // How much the strong player thinks per choice: counts, never time, so that a deal plays the
 // same on every machine.
 struct TStrongSettings {
-    int Samples = 48;          // deals of the unseen cards per choice
-    long SolverNodes = 400000; // positions the exact solver may visit per choice
+    int Samples = 64;          // deals of the unseen cards per choice
+    long SolverNodes = 150000; // positions the exact solver may visit per choice
 };
 
 // A computer that plays to win without looking at hidden cards. While the stock holds cards it
@@ -24,12 +24,15 @@ public:
     void NewDeal(const TGame& game) override;
 
     // How the last choice was made, for the benchmarks.
-    enum TMethod { mdOnly, mdSolved, mdSampled };
+    // mdOnly: one way to go; mdSolved: exactly; mdSampled: over sampled deals; mdPlayedOut: the
+    // stock empty but too much left to solve, each choice played out.
+    enum TMethod { mdOnly, mdSolved, mdSampled, mdPlayedOut };
     TMethod LastMethod() const { return FLastMethod; }
 
 private:
     int Choose(const TGame& game, TChoicePoint point);
-    int Sampled(const class TInfoSet& info, TChoicePoint point, const TChoices& choices);
+    int Sampled(const class TInfoSet& info, TChoicePoint point, const TChoices& choices,
+                int samples);
 
     TStrongSettings FSettings;
     TEndgameSolver FSolver;

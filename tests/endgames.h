@@ -1,0 +1,120 @@
+#pragma once
+
+// Positions with an empty stock drawn from random games, and their values by plain minimax
+// over every card and button: the yardstick of the endgame solver. Used by the solver's test
+// and by its larger check in bench/.
+#include "choicepoint.h"
+#include "game.h"
+#include "solver.h"
+#include "splitmix.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace endgames {
+
+// A random legal choice at the point due.
+inline int RandomChoice(const TGame& g, TChoicePoint point, TSplitMix& random) {
+    const TChoices c = ListChoices(g, point);
+    return c.Items[random.Below(c.Count)];
+}
+
+// A game stepped at random from a seeded deal until the stock is empty and at most maxCards
+// lie in the hands and on the table, a choice due; false when the game ended first.
+inline bool RandomEndgame(std::uint32_t seed, int maxCards, TGame& out) {
+    TSplitMix random(seed * 0x9e3779b97f4a7c15ull + 7);
+    TGame g;
+    g.Stepping = true;
+    g.NewGame(seed);
+    TChoicePoint point;
+    while (ChoiceDue(g, point)) {
+        const int cards =
+            g.P.Hands[0].CardCount() + g.P.Hands[1].CardCount() + g.P.Table.Cards.size();
+        if (g.P.Stock.Count() == 0 && cards <= maxCards) {
+            out = g;
+            return true;
+        }
+        MakeChoice(g, point.Seat, RandomChoice(g, point, random));
+    }
+    return false;
+}
+
+// Every choice the seat could try: each card of its hand and the button (-1), kept when the
+// game takes it. The person's cards are judged by the game itself (a refused card changes
+// nothing); the computer's by the legality rule, as its driver trusts its choices.
+inline bool Accepts(const TGame& g, TChoicePoint point, int choice) {
+    const TPosition& p = g.P;
+    if (point.Seat == ptMan) {
+        if (choice >= 0) {
+            TGame t = g;
+            return t.PlayCard(choice);
+        }
+        return p.State != gsManAttack || p.ButtonEnabled;
+    }
+    if (choice >= 0)
+        return g.CanPlay(point.Attack ? 1 : 2, p.Hands[ptCPU].Cards[choice]);
+    return !point.Attack || p.Table.AttackCount() > 0;
+}
+
+// Everything the rest of a game depends on, written out in full: equal strings, equal games.
+inline std::string FullKey(const TGame& g) {
+    std::string k;
+    auto list = [&](const TCardList& cards) {
+        for (const TCardId c : cards)
+            k += char('A' + c.Bit());
+        k += '|';
+    };
+    list(g.P.Hands[0].Cards);
+    list(g.P.Hands[1].Cards);
+    list(g.P.Table.Attack);
+    list(g.P.Table.Defence);
+    for (int i = 0; i < g.P.Stock.Count(); ++i)
+        k += char('A' + g.P.Stock.Cards[i].Bit());
+    k += char('0' + g.P.State);
+    k += g.Awaiting ? 'w' : '-';
+    k += g.P.FirstBout ? 'f' : '-';
+    k += g.P.ButtonEnabled ? 'b' : '-';
+    return k;
+}
+
+// The value to the person's seat by minimax over every accepted choice: no pruning, no move
+// order; positions already valued are remembered by their full description.
+inline int BruteValue(const TGame& g, long& nodes, std::map<std::string, int>& known) {
+    if (g.P.State == gsOver)
+        return OutcomeValue(g.Outcome);
+    const std::string key = FullKey(g);
+    if (const auto it = known.find(key); it != known.end())
+        return it->second;
+    ++nodes;
+    TChoicePoint point;
+    ChoiceDue(g, point);
+    const bool maxing = point.Seat == ptMan;
+    int best = maxing ? -2 : 2;
+    for (int choice = -1; choice < g.P.Hands[point.Seat].CardCount(); ++choice) {
+        if (!Accepts(g, point, choice))
+            continue;
+        TGame child = g;
+        if (point.Seat == ptCPU)
+            child.Resume(choice);
+        else if (choice >= 0)
+            child.PlayCard(choice);
+        else if (g.P.State == gsManAttack)
+            child.BeatenClick();
+        else if (g.P.State == gsCPUAttack)
+            child.TakeClick();
+        else
+            child.NoMoreClick();
+        const int v = BruteValue(child, nodes, known);
+        best = maxing ? (v > best ? v : best) : (v < best ? v : best);
+    }
+    known[key] = best;
+    return best;
+}
+
+inline int BruteValue(const TGame& g, long& nodes) {
+    std::map<std::string, int> known;
+    return BruteValue(g, nodes, known);
+}
+
+} // namespace endgames
