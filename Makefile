@@ -9,7 +9,7 @@ PKGS := cmake ninja-build g++ ccache qt6-base-dev libgl-dev libglx-dev \
         clang libclang-rt-14-dev libbenchmark-dev appstream binutils \
         at-spi2-core dbus-daemon x11-utils
 
-.PHONY: all deps configure build run test test-fast test-asan soak soak-asan bench fuzz artwork clean
+.PHONY: all deps configure build run test test-fast test-asan soak soak-asan bench duel solver-check fuzz artwork clean
 
 all: build
 
@@ -61,6 +61,20 @@ soak-asan: deps $(ASAN_BUILD)/build.ninja
 
 bench: build
 	QT_QPA_PLATFORM=offscreen xvfb-run -a -s '-screen 0 1024x768x24' $(BUILD)/bench/bench_vesk
+
+# The strong player against the computer's own rules: DEALS seeded deals, each from both seats.
+# The last line is the result. JOBS threads (the decision times are each thread's own).
+DEALS ?= 2000
+JOBS ?= 2
+duel: configure
+	cmake --build $(BUILD) --target vesk_duel
+	$(BUILD)/bench/vesk_duel --deals $(DEALS) --jobs $(JOBS)
+
+# The endgame solver against plain minimax on SOLVER_POSITIONS random positions with an empty stock.
+SOLVER_POSITIONS ?= 1000
+solver-check: configure
+	cmake --build $(BUILD) --target vesk_solvercheck
+	$(BUILD)/bench/vesk_solvercheck $(SOLVER_POSITIONS)
 
 # The fuzzers need clang: a build folder of their own.
 FUZZ_BUILD ?= build-fuzz

@@ -7,7 +7,7 @@
 
 int main(int argc, char** argv) {
     const int want = argc > 1 ? std::atoi(argv[1]) : 1000;
-    const int maxCards = argc > 2 ? std::atoi(argv[2]) : 11;
+    const int maxCards = argc > 2 ? std::atoi(argv[2]) : 10;
     TEndgameSolver solver;
     int positions = 0, agree = 0, choiceAgree = 0;
     long bruteNodes = 0, solverNodes = 0;

@@ -7,8 +7,8 @@
 // How much the strong player thinks per choice: counts, never time, so that a deal plays the
 // same on every machine.
 struct TStrongSettings {
-    int Samples = 64;          // deals of the unseen cards per choice
-    long SolverNodes = 150000; // positions the exact solver may visit per choice
+    int Samples = 128;         // deals of the unseen cards per choice
+    long SolverNodes = 250000; // positions the exact solver may visit per choice
 };
 
 // A computer that plays to win without looking at hidden cards. While the stock holds cards it
