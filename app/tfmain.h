@@ -23,7 +23,7 @@ class QMenu;
 class TfMain : public QMainWindow {
     Q_OBJECT
     friend class TfMainProbe; // tests and benchmarks look inside
-    friend class GameDriver;
+    friend class TGameDriver;
     friend class TWindowView;
 
 public:

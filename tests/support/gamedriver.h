@@ -11,10 +11,10 @@
 // double clicks on the bottom hand's cards and presses of the action button. It chooses its
 // moves with the rules of the computer's advice, deals from fixed seeds, answers the
 // end-of-game box, and can check the game's invariants after every event.
-class GameDriver {
+class TGameDriver {
 public:
-    explicit GameDriver(TfMain* window, std::uint32_t seed = 1);
-    ~GameDriver();
+    explicit TGameDriver(TfMain* window, std::uint32_t seed = 1);
+    ~TGameDriver();
 
     // Plays one game dealt from the seed; false when it did not end or an invariant broke.
     bool PlayGame(std::uint32_t dealSeed);
