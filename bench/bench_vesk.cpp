@@ -2,6 +2,7 @@
 // program's start-up, shutdown and memory as whole processes under a real X server.
 #include "eventloop.h"
 #include "gamedriver.h"
+#include "headless.h"
 
 #include <QAction>
 #include <QApplication>
@@ -250,6 +251,19 @@ static void StartupShutdown(benchmark::State& state) {
     }
 }
 
+// Whole games in the rules core alone, the computer's choices on both sides, one core.
+static void RulesWholeGames(benchmark::State& state) {
+    TGame game;
+    TRulePolicy man;
+    std::uint32_t seed = 0;
+    int failed = 0;
+    for (auto _ : state)
+        failed += PlayWholeGame(game, ++seed, man) == ocNone;
+    state.counters["games_per_s"] = benchmark::Counter(double(seed), benchmark::Counter::kIsRate);
+    state.counters["failed"] = failed;
+}
+
+BENCHMARK(RulesWholeGames)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 BENCHMARK(CanPlay);
 BENCHMARK(ChooseAttack);
 BENCHMARK(ChooseDefence);

@@ -48,6 +48,7 @@ void TGameDriver::DoubleClick(QWidget* w) {
 }
 
 void TGameDriver::PressStop() {
+    FAction = {TDriverAction::akButton, {}, 0};
     if (!W->bbtStop->isEnabled()) {
         Error = QStringLiteral("the action button is disabled when it is needed");
         return;
@@ -57,6 +58,8 @@ void TGameDriver::PressStop() {
 
 void TGameDriver::After(const char* what) {
     ++Events;
+    if (OnAction)
+        OnAction(FAction);
     if (PaintEveryEvent)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (!CheckEveryEvent || !Error.isEmpty())
@@ -74,6 +77,7 @@ bool TGameDriver::PlayGame(std::uint32_t dealSeed) {
         PressStop();
     else
         W->mmNewGame->trigger();
+    FAction = {TDriverAction::akNewGame, {}, dealSeed};
     After("the new game");
     for (int step = 0; step < 2000 && Error.isEmpty(); ++step) {
         if (W->State == gsOver) {
@@ -98,6 +102,7 @@ void TGameDriver::TryIllegal(std::uint8_t kind) {
             continue;
         const int count = hand->CardCount();
         const QString message = W->lMessage->text();
+        FAction = {TDriverAction::akCard, c->Id(), 0};
         DoubleClick(c);
         if (hand->CardCount() != count || W->lMessage->text() != message)
             Error = QStringLiteral("a refused card was played or changed the message");
@@ -108,6 +113,7 @@ void TGameDriver::TryIllegal(std::uint8_t kind) {
 
 void TGameDriver::Play(TCard* card) {
     TPlayerPlace* hand = W->PlayerPlace1;
+    FAction = {TDriverAction::akCard, card->Id(), 0};
     // Mostly double clicks; sometimes a click to raise the card and a second click to play it.
     if (Rng() % 4 == 0 && !card->Selected) {
         Click(card);
