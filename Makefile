@@ -9,7 +9,7 @@ PKGS := cmake ninja-build g++ ccache qt6-base-dev libgl-dev libglx-dev \
         clang libclang-rt-14-dev libbenchmark-dev appstream binutils \
         at-spi2-core dbus-daemon x11-utils
 
-.PHONY: all deps configure build run test test-fast test-asan soak soak-asan bench duel solver-check fuzz artwork clean
+.PHONY: all deps configure build run test test-fast test-asan soak soak-asan differential bench duel solver-check fuzz artwork clean
 
 all: build
 
@@ -58,6 +58,12 @@ soak: build
 soak-asan: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) --target tst_soak
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 XDG_CONFIG_HOME=$$(mktemp -d) VESK_SOAK_GAMES=$(SOAK_GAMES) ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ./tests/tst_soak
+
+# Seeded games through the window compared with the same games in the rules core after every
+# action (make test plays 2,000).
+DIFF_GAMES ?= 100000
+differential: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 XDG_CONFIG_HOME=$$(mktemp -d) VESK_DIFF_GAMES=$(DIFF_GAMES) ./tests/tst_differential
 
 bench: build
 	QT_QPA_PLATFORM=offscreen xvfb-run -a -s '-screen 0 1024x768x24' $(BUILD)/bench/bench_vesk

@@ -1,6 +1,5 @@
 #include "commandline.h"
 #include "eventloop.h"
-#include "startupprobe.h"
 #include "termination.h"
 #include "tfmain.h"
 
@@ -26,7 +25,6 @@ int main(int argc, char* argv[]) {
     if (options.Seed)
         TCardBatch::UseSeedsFrom(*options.Seed);
     CloseOnTerminationSignal(window);
-    InstallStartupProbe(window);
     window->show();
     const int rc = QApplication::exec();
     delete window; // destroying the window stores the settings

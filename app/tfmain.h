@@ -1,8 +1,10 @@
 #pragma once
 
 #include "cardbatch.h"
+#include "game.h"
 #include "gameplace.h"
 #include "playerplace.h"
+#include "windowview.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -16,21 +18,13 @@
 class QAction;
 class QMenu;
 
-enum TGameState : std::uint8_t {
-    gsIdle = 0,
-    gsOver = 1,
-    gsCPUAttack = 2,
-    gsManAttack = 3,
-    gsCPUTakes = 4,
-    gsManTakes = 5
-};
-
-// The main window; it also holds the game engine, whose methods are spread over the
-// tfmain_*.cpp files by concern.
+// The main window. It shows the rules core's game and feeds it the person's actions; the
+// engine's members are thin and spread over the tfmain_*.cpp files by concern.
 class TfMain : public QMainWindow {
     Q_OBJECT
     friend class TfMainProbe; // tests and benchmarks look inside
-    friend class GameDriver;
+    friend class TGameDriver;
+    friend class TWindowView;
 
 public:
     explicit TfMain(QWidget* parent = nullptr);
@@ -89,6 +83,10 @@ private:
     void NoMoreClick();
     void Delay(int ms);
     void SetMessage(const QString& text);
+    // The button's caption and action for a state.
+    void ShowState(TGameState state);
+    TPlayerPlace* PlaceOf(TVeskPlayerType seat) const;
+    TVeskPlayerType SeatOf(const TPlayerPlace* hand) const;
 
     // The computer's attack (tfmain_attack.cpp)
     int ChooseAttack(const QList<TCard*>& hand);
@@ -112,13 +110,17 @@ private:
     void Handler(const std::function<void()>& body);
     void ConnectStop(void (TfMain::*handler)());
 
+    // The game itself; the window shows it through its view.
+    TGame FGame;
+    TWindowView FView{this};
+
     // Counters, from the human's side.
     std::int32_t Draw = 0;
     std::int32_t Wins = 0;
     std::int32_t Lose = 0;
-    TPlayerPlace* LastWinner = nullptr;
-    TGameState State = gsIdle;
-    bool FirstBout = false;
+    TPlayerPlace* LastWinner = nullptr; // handed to the game at each new game
+    TGameState& State = FGame.P.State;
+    bool& FirstBout = FGame.P.FirstBout;
 
     QMetaObject::Connection FStopConnection;
     int FHandlerDepth = 0;

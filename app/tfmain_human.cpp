@@ -9,36 +9,7 @@ void TfMain::PlayerPlace1CardClick(TCard* card) {
 void TfMain::PlayerPlace1CardDblClick(TCard* card) {
     if (!card || !PlayerPlace1->Cards.contains(card))
         return;
-    switch (State) {
-    case gsCPUAttack:
-        if (GamePlace->AttackCount() <= GamePlace->DefenceCount())
-            return;
-        if (!CanPlay(PlayerPlace1->Role, card))
-            return;
-        SetMessage(QString());
-        GamePlace->PutDefence(PlayerPlace1->ExtractCard(card->Index));
-        CPUMove();
-        return;
-    case gsManAttack:
-        if (GamePlace->AttackCount() != GamePlace->DefenceCount())
-            return;
-        if (!CanPlay(PlayerPlace1->Role, card))
-            return;
-        SetMessage(QString());
-        GamePlace->PutAttack(PlayerPlace1->ExtractCard(card->Index));
-        bbtStop->setEnabled(true);
-        CPUMove();
-        return;
-    case gsCPUTakes:
-        if (!CanPlay(PlayerPlace1->Role, card))
-            return;
-        GamePlace->PutAttack(PlayerPlace1->ExtractCard(card->Index));
-        if (GamePlace->DefenceCount() + PlayerPlace2->CardCount() == GamePlace->AttackCount())
-            NoMoreClick();
-        return;
-    default:
-        return;
-    }
+    FGame.PlayCard(card->Index);
 }
 
 void TfMain::GamePlaceMouseDown(Qt::MouseButton, Qt::MouseButtons buttons,

@@ -43,6 +43,7 @@ TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
     setFont(PixelFont(QStringLiteral("DejaVu Sans"), 13));
     CreateMenu();
     CreateLayout();
+    FGame.View = &FView;
     FormCreate();
 }
 

@@ -2,6 +2,7 @@
 // program's start-up, shutdown and memory as whole processes under a real X server.
 #include "eventloop.h"
 #include "gamedriver.h"
+#include "headless.h"
 
 #include <QAction>
 #include <QApplication>
@@ -151,7 +152,7 @@ static void NewGame(benchmark::State& state) {
 // at a person's pace.
 static void PlayWholeGames(benchmark::State& state, bool painted) {
     TfMain& w = TfMainProbe::W();
-    GameDriver driver(&w);
+    TGameDriver driver(&w);
     driver.CheckEveryEvent = false;
     driver.IllegalTriesPercent = 0;
     driver.PaintEveryEvent = painted;
@@ -173,7 +174,7 @@ static void WholeGamesPainted(benchmark::State& state) {
 static void PausesCost(benchmark::State& state) {
     TfMain& w = TfMainProbe::W();
     w.mmSpeedGame->trigger(); // pauses on
-    GameDriver driver(&w);
+    TGameDriver driver(&w);
     driver.CheckEveryEvent = false;
     for (auto _ : state) {
         QElapsedTimer wall;
@@ -217,12 +218,10 @@ static void StartupShutdown(benchmark::State& state) {
             QProcess p;
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert("QT_QPA_PLATFORM", "xcb");
-            env.insert("VESK_STARTUP_PROBE", "1");
-            env.insert("VESK_PROBE_GAMES", QString::number(games));
             p.setProcessEnvironment(env);
             QElapsedTimer t;
             t.start();
-            p.start(QStringLiteral(VESK_EXECUTABLE), {});
+            p.start(QStringLiteral(VESK_PROBE), {QString::number(games)});
             double painted = -1, exited = -1;
             QByteArray out;
             while (p.state() != QProcess::NotRunning || p.bytesAvailable()) {
@@ -252,6 +251,19 @@ static void StartupShutdown(benchmark::State& state) {
     }
 }
 
+// Whole games in the rules core alone, the computer's choices on both sides, one core.
+static void RulesWholeGames(benchmark::State& state) {
+    TGame game;
+    TRulePolicy man;
+    std::uint32_t seed = 0;
+    int failed = 0;
+    for (auto _ : state)
+        failed += PlayWholeGame(game, ++seed, man) == ocNone;
+    state.counters["games_per_s"] = benchmark::Counter(double(seed), benchmark::Counter::kIsRate);
+    state.counters["failed"] = failed;
+}
+
+BENCHMARK(RulesWholeGames)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 BENCHMARK(CanPlay);
 BENCHMARK(ChooseAttack);
 BENCHMARK(ChooseDefence);
@@ -269,7 +281,7 @@ BENCHMARK(StartupShutdown)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond)->It
 // Plays that many whole games and stops: a steady load for a profiler.
 static int ProfileGames(int games) {
     TfMain& w = TfMainProbe::W();
-    GameDriver driver(&w);
+    TGameDriver driver(&w);
     driver.CheckEveryEvent = false;
     driver.IllegalTriesPercent = 0;
     for (int seed = 1; seed <= games; ++seed)

@@ -67,14 +67,15 @@ void TCard::SetParentControl(QWidget* parent) {
         QWidget::setVisible(true);
 }
 
+TCardList CardIds(const QList<TCard*>& cards) {
+    TCardList ids;
+    for (const TCard* card : cards)
+        ids.push_back(card->Id());
+    return ids;
+}
+
 int TCard::CompareCards(const TCard* a, const TCard* b) {
-    if (a->IsTrump && !b->IsTrump)
-        return 1;
-    if (!a->IsTrump && b->IsTrump)
-        return -1;
-    const int na = a->CardNomber();
-    const int nb = b->CardNomber();
-    return na > nb ? 1 : (na < nb ? -1 : 0);
+    return CompareHandOrder(a->Id(), a->IsTrump, b->Id(), b->IsTrump);
 }
 
 // A click is reported at the release over the card that was pressed; the second press of a

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "cardid.h"
+#include "cardlist.h"
+
 #include <QImage>
 #include <QPen>
 #include <QWidget>
@@ -7,12 +10,11 @@
 #include <cstdint>
 #include <functional>
 
-using TCardValue = std::uint8_t; // 0..8 = six..ace
-using TCardSuit = std::uint8_t;  // 0..3 = clubs, diamonds, hearts, spades
-
 enum TCardOrientation : std::uint8_t { coVertical = 0, coHorisontal = 1 };
 
 class TCard;
+// The cards of a list as the rules see them, in the same order.
+TCardList CardIds(const QList<TCard*>& cards);
 using TCardEvent = std::function<void(TCard*)>;
 
 // One card of the pack: a small child control that paints its face or its back.
@@ -68,6 +70,8 @@ public:
 
     // Hand order: plain cards first by card number, then trumps by card number.
     static int CompareCards(const TCard* a, const TCard* b);
+    // The card as the rules see it.
+    TCardId Id() const { return {FSuit, FValue}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -9,8 +9,6 @@
 #include <QPainter>
 #include <QScreen>
 
-#include <random>
-
 std::function<std::uint32_t()> TCardBatch::SeedSource;
 
 std::uint32_t TCardBatch::ClockSeed() {
@@ -22,17 +20,6 @@ void TCardBatch::UseSeedsFrom(std::uint32_t first) {
 }
 
 namespace {
-// Uniform over 0..n-1 without the modulo bias, and the same on every standard library.
-int Draw(std::mt19937& gen, int n) {
-    const std::uint32_t range = std::uint32_t(n);
-    const std::uint32_t limit = std::uint32_t(-range) % range; // 2^32 mod n
-    for (;;) {
-        const std::uint32_t r = gen();
-        if (r >= limit)
-            return int(r % range);
-    }
-}
-
 // The double-size pictures are only worth loading where a screen is dense enough to show them.
 bool DenseScreen() {
     if (!qGuiApp)
@@ -65,6 +52,12 @@ void TCardBatch::FillNumbers() {
 }
 
 void TCardBatch::Shuffle() {
+    TStock stock;
+    stock.Shuffle(NextSeed());
+    Shuffle(stock);
+}
+
+void TCardBatch::Shuffle(const TStock& stock) {
     FillNumbers();
     for (auto& card : Cards) {
         card->setVisible(false);
@@ -73,12 +66,10 @@ void TCardBatch::Shuffle() {
     // Input must not run here: a second new game inside this deal would corrupt it.
     if (QCoreApplication::instance())
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    std::mt19937 gen(SeedSource ? SeedSource() : ClockSeed());
     const bool dense = DenseScreen();
     for (int i = 0; i < 36; ++i) {
         TCard* card = Cards[i];
-        const int j = Draw(gen, 36 - i);
-        card->SetCardNomber(Numbers[j]);
+        card->SetCardNomber(stock.Cards[i].Nomber());
         const int id = CardBitmapIds[card->Suit() * 9 + card->Value()];
         card->FaceBitmap = LoadCardBitmap(id);
         card->FaceBitmap2x = dense ? LoadCardBitmap2x(id) : QImage();
@@ -89,8 +80,6 @@ void TCardBatch::Shuffle() {
         card->SetOrientation(coHorisontal);
         card->IsTrump = card->Suit() == Cards[0]->Suit();
         card->Selected = false;
-        for (int k = j; k < 35 - i; ++k)
-            Numbers[k] = Numbers[k + 1];
     }
     TCard* trump = Cards[0];
     trump->SetOrientation(coVertical);

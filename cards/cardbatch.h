@@ -1,6 +1,7 @@
 #pragma once
 
 #include "card.h"
+#include "stock.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -24,12 +25,16 @@ public:
     TCardValue TrumpValue() const { return Cards[0]->Value(); }
 
     void FillNumbers();
+    // A new order from the next seed.
     void Shuffle();
+    // Takes every card back and lays them in the stock's order: its new deal.
+    void Shuffle(const TStock& stock);
     TCard* PopCard();
 
     // Where each shuffle takes its seed; the clock's UTC time of day in ms unless replaced.
     static std::function<std::uint32_t()> SeedSource;
     static std::uint32_t ClockSeed();
+    static std::uint32_t NextSeed() { return SeedSource ? SeedSource() : ClockSeed(); }
     // Reproducible deals: the shuffles from now on take first, first + 1, ... in turn.
     static void UseSeedsFrom(std::uint32_t first);
 

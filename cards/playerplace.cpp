@@ -2,6 +2,7 @@
 
 #include "cardaccessible.h"
 #include "gameplace.h"
+#include "hand.h"
 #include "stacking.h"
 
 #include <QAccessible>
@@ -81,27 +82,11 @@ void TPlayerPlace::AddCards(const QList<TCard*>& cards) {
 }
 
 int TPlayerPlace::FindMinCard(TCardValue bound, TCardSuit suit) const {
-    int found = -1;
-    for (int i = 0; i < Cards.size(); ++i) {
-        const TCard* c = Cards[i];
-        if (c->Suit() != suit || c->Value() < bound)
-            continue;
-        if (found < 0 || c->Value() < Cards[found]->Value())
-            found = i;
-    }
-    return found;
+    return ::FindMinCard(CardIds(Cards), bound, suit);
 }
 
 int TPlayerPlace::FindMaxCard(TCardValue bound, TCardSuit suit) const {
-    int found = -1;
-    for (int i = 0; i < Cards.size(); ++i) {
-        const TCard* c = Cards[i];
-        if (c->Suit() != suit || c->Value() > bound)
-            continue;
-        if (found < 0 || c->Value() > Cards[found]->Value())
-            found = i;
-    }
-    return found;
+    return ::FindMaxCard(CardIds(Cards), bound, suit);
 }
 
 TCard* TPlayerPlace::ExtractCard(int index) {

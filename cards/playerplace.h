@@ -2,12 +2,11 @@
 
 #include "card.h"
 #include "panel.h"
+#include "position.h"
 
 #include <QList>
 
 #include <cstdint>
-
-enum TVeskPlayerType : std::uint8_t { ptMan = 0, ptCPU = 1 };
 
 // One player's hand: a sorted row of borrowed cards that relays clicks on them.
 class TPlayerPlace : public TPanel {

@@ -19,10 +19,11 @@ struct TCardId {
 };
 
 // Hand order: plain cards first by card number, then trumps by card number.
-constexpr int CompareCards(TCardId a, TCardId b, TCardSuit trump) {
-    const bool ta = a.Suit == trump;
-    const bool tb = b.Suit == trump;
-    if (ta != tb)
-        return ta ? 1 : -1;
+constexpr int CompareHandOrder(TCardId a, bool aTrump, TCardId b, bool bTrump) {
+    if (aTrump != bTrump)
+        return aTrump ? 1 : -1;
     return a.Nomber() > b.Nomber() ? 1 : (a.Nomber() < b.Nomber() ? -1 : 0);
+}
+constexpr int CompareCards(TCardId a, TCardId b, TCardSuit trump) {
+    return CompareHandOrder(a, a.Suit == trump, b, b.Suit == trump);
 }

@@ -65,7 +65,7 @@ public:
             });
             W->mmNewGame->trigger();
         } else if (When == "game over") {
-            GameDriver driver(W, 5);
+            TGameDriver driver(W, 5);
             OnModal([](QDialog* d) {
                 auto* box = qobject_cast<QMessageBox*>(d);
                 return box && box->windowTitle() == QStringLiteral("Партия окончена");

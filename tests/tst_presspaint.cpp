@@ -110,7 +110,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         if (!w.mmSpeedGame->isChecked())
             w.mmSpeedGame->trigger();
-        GameDriver driver(&w);
+        TGameDriver driver(&w);
         driver.IllegalTriesPercent = 0;
         for (int g = 0; g < games; ++g)
             QVERIFY2(driver.PlayGame(std::uint32_t(g + 1)), qPrintable(driver.Error));

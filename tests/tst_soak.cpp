@@ -14,7 +14,7 @@ private slots:
         TfMain window;
         window.show();
         QVERIFY(window.mmSpeedGame->isChecked());
-        GameDriver driver(&window, 7);
+        TGameDriver driver(&window, 7);
         QMap<QString, int> outcomes;
         for (int g = 1; g <= games; ++g) {
             if (!driver.PlayGame(std::uint32_t(g)))

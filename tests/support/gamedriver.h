@@ -5,16 +5,24 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <random>
+
+// One thing the driver did, as a person does it.
+struct TDriverAction {
+    enum TKind { akNewGame, akCard, akButton } Kind = akNewGame;
+    TCardId Card{};         // the card double-clicked (or clicked twice), also a refused one
+    std::uint32_t Seed = 0; // the deal's, for a new game
+};
 
 // Plays the human's side of whole games on a real main window, as a person does: clicks and
 // double clicks on the bottom hand's cards and presses of the action button. It chooses its
 // moves with the rules of the computer's advice, deals from fixed seeds, answers the
 // end-of-game box, and can check the game's invariants after every event.
-class GameDriver {
+class TGameDriver {
 public:
-    explicit GameDriver(TfMain* window, std::uint32_t seed = 1);
-    ~GameDriver();
+    explicit TGameDriver(TfMain* window, std::uint32_t seed = 1);
+    ~TGameDriver();
 
     // Plays one game dealt from the seed; false when it did not end or an invariant broke.
     bool PlayGame(std::uint32_t dealSeed);
@@ -27,6 +35,8 @@ public:
     int GamesFinished = 0;
     int Events = 0;
     QString LastOutcome; // the text of the last end-of-game box
+    // Told after every event, before the invariants are checked.
+    std::function<void(const TDriverAction&)> OnAction;
 
     // What is wrong with the window now, or empty.
     QString Invariants() const;
@@ -42,4 +52,5 @@ private:
 
     TfMain* W;
     std::mt19937 Rng;
+    TDriverAction FAction;
 };

@@ -23,7 +23,9 @@ long PeakResidentKb() {
 
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(TfMain* w) : QObject(w), W(w) { w->installEventFilter(this); }
+    FirstPaint(TfMain* w, int games) : QObject(w), W(w), Games(games) {
+        w->installEventFilter(this);
+    }
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && !Done) {
             Done = true;
@@ -37,12 +39,11 @@ private:
     void Run() {
         std::printf("painted\n");
         std::fflush(stdout);
-        const int games = qEnvironmentVariableIntValue("VESK_PROBE_GAMES");
-        if (games > 0) {
-            GameDriver driver(W, 1);
+        if (Games > 0) {
+            TGameDriver driver(W, 1);
             driver.CheckEveryEvent = false;
             driver.IllegalTriesPercent = 0;
-            for (int g = 1; g <= games; ++g)
+            for (int g = 1; g <= Games; ++g)
                 driver.PlayGame(std::uint32_t(g));
         }
         std::printf("rss_kb %ld\n", PeakResidentKb());
@@ -54,11 +55,11 @@ private:
             W->mmExit->trigger(); // no shortcut map on this platform: the menu item it runs
     }
     TfMain* W;
+    int Games;
     bool Done = false;
 };
 } // namespace
 
-void InstallStartupProbe(TfMain* window) {
-    if (qEnvironmentVariableIsSet("VESK_STARTUP_PROBE"))
-        new FirstPaint(window);
+void InstallStartupProbe(TfMain* window, int games) {
+    new FirstPaint(window, games);
 }

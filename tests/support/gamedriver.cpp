@@ -23,7 +23,7 @@ bool Beats(const TCard* d, const TCard* a) {
 }
 } // namespace
 
-GameDriver::GameDriver(TfMain* window, std::uint32_t seed) : W(window), Rng(seed) {
+TGameDriver::TGameDriver(TfMain* window, std::uint32_t seed) : W(window), Rng(seed) {
     vesk::SetModalHook([this](QDialog* d) {
         if (auto* box = qobject_cast<QMessageBox*>(d))
             LastOutcome = box->text();
@@ -31,23 +31,24 @@ GameDriver::GameDriver(TfMain* window, std::uint32_t seed) : W(window), Rng(seed
     });
 }
 
-GameDriver::~GameDriver() {
+TGameDriver::~TGameDriver() {
     vesk::SetModalHook(nullptr);
     TCardBatch::SeedSource = nullptr;
 }
 
-void GameDriver::Click(QWidget* w) {
+void TGameDriver::Click(QWidget* w) {
     SendMouse(w, QEvent::MouseButtonPress, Qt::LeftButton);
     SendMouse(w, QEvent::MouseButtonRelease, Qt::NoButton);
 }
 
-void GameDriver::DoubleClick(QWidget* w) {
+void TGameDriver::DoubleClick(QWidget* w) {
     Click(w);
     SendMouse(w, QEvent::MouseButtonDblClick, Qt::LeftButton);
     SendMouse(w, QEvent::MouseButtonRelease, Qt::NoButton);
 }
 
-void GameDriver::PressStop() {
+void TGameDriver::PressStop() {
+    FAction = {TDriverAction::akButton, {}, 0};
     if (!W->bbtStop->isEnabled()) {
         Error = QStringLiteral("the action button is disabled when it is needed");
         return;
@@ -55,8 +56,10 @@ void GameDriver::PressStop() {
     Click(W->bbtStop);
 }
 
-void GameDriver::After(const char* what) {
+void TGameDriver::After(const char* what) {
     ++Events;
+    if (OnAction)
+        OnAction(FAction);
     if (PaintEveryEvent)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (!CheckEveryEvent || !Error.isEmpty())
@@ -66,7 +69,7 @@ void GameDriver::After(const char* what) {
         Error = QStringLiteral("after %1: %2").arg(QLatin1String(what), wrong);
 }
 
-bool GameDriver::PlayGame(std::uint32_t dealSeed) {
+bool TGameDriver::PlayGame(std::uint32_t dealSeed) {
     Error.clear();
     TCardBatch::SeedSource = [dealSeed] { return dealSeed; };
     const int before = W->Wins + W->Lose + W->Draw;
@@ -74,6 +77,7 @@ bool GameDriver::PlayGame(std::uint32_t dealSeed) {
         PressStop();
     else
         W->mmNewGame->trigger();
+    FAction = {TDriverAction::akNewGame, {}, dealSeed};
     After("the new game");
     for (int step = 0; step < 2000 && Error.isEmpty(); ++step) {
         if (W->State == gsOver) {
@@ -89,7 +93,7 @@ bool GameDriver::PlayGame(std::uint32_t dealSeed) {
     return false;
 }
 
-void GameDriver::TryIllegal(std::uint8_t kind) {
+void TGameDriver::TryIllegal(std::uint8_t kind) {
     if (int(Rng() % 100) >= IllegalTriesPercent)
         return;
     TPlayerPlace* hand = W->PlayerPlace1;
@@ -98,6 +102,7 @@ void GameDriver::TryIllegal(std::uint8_t kind) {
             continue;
         const int count = hand->CardCount();
         const QString message = W->lMessage->text();
+        FAction = {TDriverAction::akCard, c->Id(), 0};
         DoubleClick(c);
         if (hand->CardCount() != count || W->lMessage->text() != message)
             Error = QStringLiteral("a refused card was played or changed the message");
@@ -106,8 +111,9 @@ void GameDriver::TryIllegal(std::uint8_t kind) {
     }
 }
 
-void GameDriver::Play(TCard* card) {
+void TGameDriver::Play(TCard* card) {
     TPlayerPlace* hand = W->PlayerPlace1;
+    FAction = {TDriverAction::akCard, card->Id(), 0};
     // Mostly double clicks; sometimes a click to raise the card and a second click to play it.
     if (Rng() % 4 == 0 && !card->Selected) {
         Click(card);
@@ -122,7 +128,7 @@ void GameDriver::Play(TCard* card) {
     After("a card");
 }
 
-void GameDriver::Act() {
+void TGameDriver::Act() {
     TGamePlace* table = W->GamePlace;
     TPlayerPlace* hand = W->PlayerPlace1;
     // Play the chosen card, or press the button when the rules advise none.
@@ -158,7 +164,7 @@ void GameDriver::Act() {
     }
 }
 
-QString GameDriver::Invariants() const {
+QString TGameDriver::Invariants() const {
     const TCardBatch* pile = W->CardBatch;
     const TGamePlace* table = W->GamePlace;
     std::map<const TCard*, int> seen;

@@ -1,0 +1,107 @@
+#include "windowview.h"
+
+#include "modal.h"
+#include "tfmain.h"
+
+#include <QAction>
+#include <QMessageBox>
+
+#include <array>
+
+namespace {
+// The texts once as QStrings: a message is written at every move.
+const QString& Text(TMessage m) {
+    static const auto texts = [] {
+        std::array<QString, msGameOver + 1> t;
+        for (int i = 0; i <= msGameOver; ++i)
+            t[i] = QString::fromUtf8(MessageText(TMessage(i)));
+        return t;
+    }();
+    return texts[m];
+}
+} // namespace
+
+void TWindowView::GameStarting() {
+    W->PlayerPlace1->ClearHand();
+    W->PlayerPlace2->ClearHand();
+    W->PlayerPlace2->SetFaced(false);
+    W->CardBatch->show();
+}
+
+void TWindowView::Shuffled() {
+    W->CardBatch->Shuffle(W->FGame.P.Stock);
+}
+
+void TWindowView::StateSet(TGameState state) {
+    W->ShowState(state);
+}
+
+void TWindowView::ButtonEnabled(bool enabled) {
+    W->bbtStop->setEnabled(enabled);
+}
+
+void TWindowView::MessageSet(TMessage message) {
+    W->SetMessage(Text(message));
+}
+
+void TWindowView::Pause(int ms) {
+    // Read each time: the setting may change between two pauses of one game.
+    if (!W->mmSpeedGame->isChecked())
+        W->Delay(ms);
+}
+
+void TWindowView::RolesSet() {
+    W->PlayerPlace1->Role = W->FGame.P.Role[ptMan];
+    W->PlayerPlace2->Role = W->FGame.P.Role[ptCPU];
+}
+
+void TWindowView::TableCleared() {
+    W->GamePlace->ClearTable();
+}
+
+void TWindowView::Drawn(TVeskPlayerType hand, int count) {
+    TPlayerPlace* place = W->PlaceOf(hand);
+    TPlayerPlace::ArrangeOnce once(place);
+    for (int i = 0; i < count; ++i)
+        place->AddCard(W->CardBatch->PopCard());
+}
+
+void TWindowView::Arranged(TVeskPlayerType hand) {
+    W->PlaceOf(hand)->Arrange();
+}
+
+void TWindowView::Laid(TVeskPlayerType hand, int index, bool attack) {
+    TCard* card = W->PlaceOf(hand)->ExtractCard(index);
+    if (attack)
+        W->GamePlace->PutAttack(card);
+    else
+        W->GamePlace->PutDefence(card);
+}
+
+void TWindowView::TableTaken(TVeskPlayerType hand) {
+    W->PlaceOf(hand)->AddCards(W->GamePlace->Cards);
+}
+
+void TWindowView::GameEnded(TOutcome outcome) {
+    switch (outcome) {
+    case ocDraw:
+        ++W->Draw;
+        break;
+    case ocWon:
+        W->PlayerPlace2->SetFaced(true);
+        ++W->Wins;
+        break;
+    case ocLost:
+        ++W->Lose;
+        break;
+    case ocNone:
+        break;
+    }
+    W->LastWinner =
+        W->FGame.LastWinner < 0 ? nullptr : W->PlaceOf(TVeskPlayerType(W->FGame.LastWinner));
+}
+
+void TWindowView::OutcomeShown(TOutcome outcome) {
+    vesk::MessageBox(W, QMessageBox::NoIcon, QStringLiteral("Партия окончена"),
+                     QString::fromUtf8(OutcomeText(outcome)));
+}

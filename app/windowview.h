@@ -1,0 +1,30 @@
+#pragma once
+
+#include "gameview.h"
+
+class TfMain;
+
+// Shows the rules core's game in the main window: moves the card widgets, writes the message
+// line, sets the action button and pauses where the game says so.
+class TWindowView : public TGameView {
+public:
+    explicit TWindowView(TfMain* window) : W(window) {}
+
+    void GameStarting() override;
+    void Shuffled() override;
+    void StateSet(TGameState state) override;
+    void ButtonEnabled(bool enabled) override;
+    void MessageSet(TMessage message) override;
+    void Pause(int ms) override;
+    void RolesSet() override;
+    void TableCleared() override;
+    void Drawn(TVeskPlayerType hand, int count) override;
+    void Arranged(TVeskPlayerType hand) override;
+    void Laid(TVeskPlayerType hand, int index, bool attack) override;
+    void TableTaken(TVeskPlayerType hand) override;
+    void GameEnded(TOutcome outcome) override;
+    void OutcomeShown(TOutcome outcome) override;
+
+private:
+    TfMain* W;
+};

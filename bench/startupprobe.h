@@ -1,0 +1,7 @@
+#pragma once
+
+class TfMain;
+
+// Prints "painted" when the main window has first been painted, plays that many games through
+// the window, prints the peak resident memory, then presses Ctrl+X and prints "exit".
+void InstallStartupProbe(TfMain* window, int games);

@@ -1,0 +1,137 @@
+// Seeded games played twice: through the real window by the driver's clicks, and headless in
+// the rules core fed the same actions. After every action both must show the same game.
+#include "gamedriver.h"
+#include "messages.h"
+
+#include <QAction>
+#include <QTest>
+
+namespace {
+QString Names(const TCardList& cards) {
+    static const char* ranks[] = {"6", "7", "8", "9", "10", "J", "Q", "K", "A"};
+    QStringList out;
+    for (const TCardId c : cards)
+        out << QString::fromLatin1(ranks[c.Value]) + QChar("CDHS"[c.Suit]);
+    return out.join(' ');
+}
+} // namespace
+
+class TfMainProbe {
+public:
+    explicit TfMainProbe(TfMain& w) : W(w) {}
+
+    // What differs between the window and the headless game, or empty.
+    QString Difference(const TGame& h, const int counts[3]) const {
+        auto lists = [](const char* what, const TCardList& shown, const TCardList& core) {
+            return shown == core ? QString()
+                                 : QStringLiteral("%1: window [%2], core [%3]")
+                                       .arg(QLatin1String(what), Names(shown), Names(core));
+        };
+        QString d;
+        for (const QString& part :
+             {lists("man", CardIds(W.PlayerPlace1->Cards), h.Man().Cards),
+              lists("computer", CardIds(W.PlayerPlace2->Cards), h.Cpu().Cards),
+              lists("attack", CardIds(W.GamePlace->AttackCards), h.P.Table.Attack),
+              lists("defence", CardIds(W.GamePlace->DefenceCards), h.P.Table.Defence),
+              lists("table", CardIds(W.GamePlace->Cards), h.P.Table.Cards)})
+            if (!part.isEmpty())
+                return part;
+        if (W.CardBatch->Count() != h.P.Stock.Count())
+            return QStringLiteral("stock: %1 vs %2")
+                .arg(W.CardBatch->Count())
+                .arg(h.P.Stock.Count());
+        for (int i = 0; i < h.P.Stock.Count(); ++i)
+            if (W.CardBatch->Cards[i]->Id() != h.P.Stock.Cards[i])
+                return QStringLiteral("stock order differs at %1").arg(i);
+        if (W.State != h.P.State)
+            return QStringLiteral("state: %1 vs %2").arg(int(W.State)).arg(int(h.P.State));
+        if (W.FirstBout != h.P.FirstBout)
+            return QStringLiteral("first bout flag");
+        if (W.PlayerPlace1->Role != h.P.Role[ptMan] || W.PlayerPlace2->Role != h.P.Role[ptCPU])
+            return QStringLiteral("roles");
+        if (W.lMessage->text() != QString::fromUtf8(MessageText(h.Message)))
+            return QStringLiteral("message: \"%1\" vs \"%2\"")
+                .arg(W.lMessage->text(), QString::fromUtf8(MessageText(h.Message)));
+        if (W.bbtStop->text() != QString::fromUtf8(ButtonCaption(h.P.State)))
+            return QStringLiteral("button caption: %1").arg(W.bbtStop->text());
+        if (W.bbtStop->isEnabled() != h.P.ButtonEnabled)
+            return QStringLiteral("button enabled: %1").arg(W.bbtStop->isEnabled());
+        if (W.Wins != counts[0] || W.Lose != counts[1] || W.Draw != counts[2])
+            return QStringLiteral("counters");
+        return {};
+    }
+
+    TfMain& W;
+};
+
+class TestDifferential : public QObject {
+    Q_OBJECT
+private slots:
+    void windowAndCoreAgree() {
+        const int games = qEnvironmentVariableIntValue("VESK_DIFF_GAMES") > 0
+                              ? qEnvironmentVariableIntValue("VESK_DIFF_GAMES")
+                              : 2000;
+        TfMain window;
+        window.show();
+        TfMainProbe probe(window);
+        TGameDriver driver(&window, 11);
+        TGame headless;
+        int counts[3] = {}; // won, lost, drawn
+        long actions = 0;
+        QString failure;
+        int game = 0;
+        driver.OnAction = [&](const TDriverAction& a) {
+            if (!failure.isEmpty())
+                return;
+            const TGameState before = headless.P.State;
+            switch (a.Kind) {
+            case TDriverAction::akNewGame:
+                headless.NewGame(a.Seed);
+                break;
+            case TDriverAction::akCard: {
+                const int i = headless.Man().Cards.indexOf(a.Card);
+                if (i < 0) {
+                    failure = QStringLiteral("the card played is not in the core's hand");
+                    return;
+                }
+                headless.PlayCard(i);
+                break;
+            }
+            case TDriverAction::akButton:
+                switch (headless.P.State) {
+                case gsManAttack:
+                    headless.BeatenClick();
+                    break;
+                case gsCPUAttack:
+                    headless.TakeClick();
+                    break;
+                case gsCPUTakes:
+                    headless.NoMoreClick();
+                    break;
+                default:
+                    break; // the new game that follows is its own action
+                }
+                break;
+            }
+            // The core's game ended in this action: count it as the window must have.
+            if (headless.P.State == gsOver && before != gsOver)
+                ++counts[headless.Outcome == ocWon ? 0 : headless.Outcome == ocLost ? 1 : 2];
+            ++actions;
+            const QString d = probe.Difference(headless, counts);
+            if (!d.isEmpty())
+                failure = QStringLiteral("seed %1, action %2: %3").arg(game).arg(actions).arg(d);
+        };
+        for (game = 1; game <= games; ++game) {
+            if (!driver.PlayGame(std::uint32_t(game)))
+                QFAIL(qPrintable(QStringLiteral("seed %1: %2").arg(game).arg(driver.Error)));
+            if (!failure.isEmpty())
+                QFAIL(qPrintable(failure));
+        }
+        QCOMPARE(counts[0] + counts[1] + counts[2], games);
+        qInfo("%d games, %ld actions compared: won %d, lost %d, drawn %d", games, actions,
+              counts[0], counts[1], counts[2]);
+    }
+};
+
+QTEST_MAIN(TestDifferential)
+#include "tst_differential.moc"
