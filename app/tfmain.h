@@ -4,6 +4,7 @@
 #include "game.h"
 #include "gameplace.h"
 #include "playerplace.h"
+#include "strong.h"
 #include "windowview.h"
 
 #include <QLabel>
@@ -44,6 +45,7 @@ public:
     QLabel* lMessage = nullptr;
     QAction* mmHintVisible = nullptr;
     QAction* mmSpeedGame = nullptr;
+    QAction* mmStrongGame = nullptr;
     QAction* N2 = nullptr;
     QAction* mmStatistic = nullptr;
     QAction* N4 = nullptr;
@@ -66,6 +68,7 @@ private:
     void ReadWriteSettings(bool Save);
     void mmHintVisibleClick();
     void mmSpeedGameClick();
+    void mmStrongGameClick();
 
     // Statistics (tfmain_statistic.cpp)
     void mmStatisticClick();
@@ -113,6 +116,8 @@ private:
     // The game itself; the window shows it through its view.
     TGame FGame;
     TWindowView FView{this};
+    // The strong opponent, when chosen: it takes the computer's seat from the next new game.
+    TStrongPolicy FStrong;
 
     // Counters, from the human's side.
     std::int32_t Draw = 0;
@@ -128,7 +133,14 @@ private:
     bool FDestroyed = false;
     // Which stored values the load could not read; they are not overwritten at exit unless
     // changed meanwhile.
-    enum : std::uint8_t { uvWins = 1, uvLose = 2, uvDraw = 4, uvHint = 8, uvSpeed = 16 };
+    enum : std::uint8_t {
+        uvWins = 1,
+        uvLose = 2,
+        uvDraw = 4,
+        uvHint = 8,
+        uvSpeed = 16,
+        uvStrong = 32
+    };
     std::uint8_t FUnreadValues = 0;
 };
 

@@ -21,6 +21,7 @@ TVeskPlayerType TfMain::SeatOf(const TPlayerPlace* hand) const {
 
 void TfMain::mmNewGameClick() {
     FGame.LastWinner = LastWinner ? std::int8_t(SeatOf(LastWinner)) : std::int8_t(-1);
+    FGame.Computer = mmStrongGame->isChecked() ? &FStrong : nullptr;
     FGame.NewGame(TCardBatch::NextSeed());
 }
 

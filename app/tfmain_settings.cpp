@@ -11,6 +11,7 @@ const QString LoseName = QStringLiteral("Lose");
 const QString DrawName = QStringLiteral("Draw");
 const QString HintName = QStringLiteral("NotHintVisible");
 const QString SpeedName = QStringLiteral("NotSpeedGame");
+const QString StrongName = QStringLiteral("StrongGame");
 } // namespace
 
 void TfMain::ReadWriteSettings(bool Save) {
@@ -19,7 +20,7 @@ void TfMain::ReadWriteSettings(bool Save) {
     if (!Save) {
         // Until each value has been read, it counts as unread; an error stops the load and
         // leaves the rest so.
-        FUnreadValues = uvWins | uvLose | uvDraw | uvHint | uvSpeed;
+        FUnreadValues = uvWins | uvLose | uvDraw | uvHint | uvSpeed | uvStrong;
         if (!reg.OpenKey(KeyPath, true))
             return;
         auto counter = [&](const QString& name, std::uint8_t bit, std::int32_t& field) {
@@ -41,6 +42,10 @@ void TfMain::ReadWriteSettings(bool Save) {
             mmSpeedGameClick();
         }
         FUnreadValues &= std::uint8_t(~uvSpeed);
+        // Not negated: unchecked unless stored non-zero.
+        if (reg.ValueExists(StrongName) && reg.ReadInteger(StrongName) != 0)
+            mmStrongGameClick();
+        FUnreadValues &= std::uint8_t(~uvStrong);
     } else {
         if (!reg.OpenKey(KeyPath, true))
             return;
@@ -57,6 +62,8 @@ void TfMain::ReadWriteSettings(bool Save) {
             reg.WriteInteger(HintName, mmHintVisible->isChecked() ? 0 : 1);
         if (!(FUnreadValues & uvSpeed))
             reg.WriteInteger(SpeedName, mmSpeedGame->isChecked() ? 0 : 1);
+        if (!(FUnreadValues & uvStrong))
+            reg.WriteInteger(StrongName, mmStrongGame->isChecked() ? 1 : 0);
     }
     reg.CloseKey();
 }
@@ -70,4 +77,10 @@ void TfMain::mmHintVisibleClick() {
 void TfMain::mmSpeedGameClick() {
     mmSpeedGame->setChecked(!mmSpeedGame->isChecked());
     FUnreadValues &= std::uint8_t(~uvSpeed);
+}
+
+// The opponent changes at the next new game: one game, one opponent.
+void TfMain::mmStrongGameClick() {
+    mmStrongGame->setChecked(!mmStrongGame->isChecked());
+    FUnreadValues &= std::uint8_t(~uvStrong);
 }

@@ -62,6 +62,7 @@ void TfMain::CreateMenu() {
     N3 = N1->addSeparator();
     mmHintVisible = N1->addAction(QStringLiteral("Подсказка"));
     mmSpeedGame = N1->addAction(QStringLiteral("Быстпрая игра"));
+    mmStrongGame = N1->addAction(QStringLiteral("Сильный соперник"));
     N4 = N1->addSeparator();
     mmStatistic = N1->addAction(QStringLiteral("Статистика..."));
     mmStatistic->setShortcut(QKeySequence(Qt::Key_F3));
@@ -75,6 +76,9 @@ void TfMain::CreateMenu() {
         item->setCheckable(true);
         item->setChecked(true);
     }
+    // The computer's own rules by default.
+    mmStrongGame->setCheckable(true);
+    mmStrongGame->setChecked(false);
     for (QAction* item : {mmNewGame, mmStatistic, mmExit})
         item->setShortcutContext(Qt::WindowShortcut);
 
@@ -92,6 +96,10 @@ void TfMain::CreateMenu() {
     connect(mmSpeedGame, &QAction::triggered, this, [this](bool checked) {
         mmSpeedGame->setChecked(!checked);
         Handler([this] { mmSpeedGameClick(); });
+    });
+    connect(mmStrongGame, &QAction::triggered, this, [this](bool checked) {
+        mmStrongGame->setChecked(!checked);
+        Handler([this] { mmStrongGameClick(); });
     });
 }
 

@@ -113,7 +113,8 @@ void Wilson(long wins, long n, double& lo, double& hi) {
     const double p = double(wins) / double(n);
     const double d = 1 + z * z / double(n);
     const double c = (p + z * z / (2 * double(n))) / d;
-    const double h = z * std::sqrt(p * (1 - p) / double(n) + z * z / (4.0 * double(n) * double(n))) / d;
+    const double h =
+        z * std::sqrt(p * (1 - p) / double(n) + z * z / (4.0 * double(n) * double(n))) / d;
     lo = c - h;
     hi = c + h;
 }
@@ -181,9 +182,10 @@ int main(int argc, char** argv) {
     }
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
-    std::printf("deals %d x 2 seats, seeds %u..%u, %d job(s), %.1f s; samples %d, solver nodes %ld\n",
-                deals, seedBase, seedBase + std::uint32_t(deals) - 1, jobs, wall, settings.Samples,
-                settings.SolverNodes);
+    std::printf(
+        "deals %d x 2 seats, seeds %u..%u, %d job(s), %.1f s; samples %d, solver nodes %ld\n",
+        deals, seedBase, seedBase + std::uint32_t(deals) - 1, jobs, wall, settings.Samples,
+        settings.SolverNodes);
     std::printf("choices %zu: %zu solved exactly, %zu sampled, %zu played out (too big to "
                 "solve), the rest had one way to go\n",
                 all.Millis.size(), all.SolvedMillis.size(), all.SampledMillis.size(),
@@ -205,8 +207,8 @@ int main(int argc, char** argv) {
     Wilson(all.Won, decided, lo, hi);
     std::printf("strong: %ld won, %ld lost, %ld drawn; %.1f %% of decided games (95 %% CI "
                 "%.1f-%.1f); decision median %.2f ms, p99 %.2f ms, max %.2f ms\n",
-                all.Won, all.Lost, all.Drawn, decided ? 100.0 * double(all.Won) / double(decided) : 0.0,
-                100 * lo, 100 * hi, Quantile(all.Millis, 0.5), Quantile(all.Millis, 0.99),
-                Quantile(all.Millis, 1.0));
+                all.Won, all.Lost, all.Drawn,
+                decided ? 100.0 * double(all.Won) / double(decided) : 0.0, 100 * lo, 100 * hi,
+                Quantile(all.Millis, 0.5), Quantile(all.Millis, 0.99), Quantile(all.Millis, 1.0));
     return all.Failed ? 1 : 0;
 }

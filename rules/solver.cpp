@@ -14,11 +14,10 @@ void KeyOf(const TGame& g, std::uint64_t& key, std::uint32_t& check) {
     const std::uint64_t attack = SetOf(p.Table.Attack);
     const std::uint64_t defence = SetOf(p.Table.Defence);
     const std::uint64_t unbeaten = p.Table.HasUnbeaten() ? p.Table.UnbeatenCard().Bit() + 1 : 0;
-    const std::uint64_t flags = std::uint64_t(p.State) | std::uint64_t(g.Awaiting) << 4 |
-                                std::uint64_t(p.FirstBout) << 5 |
-                                std::uint64_t(p.ButtonEnabled) << 6 | unbeaten << 8 |
-                                std::uint64_t(p.Stock.Count()) << 16 |
-                                std::uint64_t(p.Stock.Cards[0].Bit()) << 24;
+    const std::uint64_t flags =
+        std::uint64_t(p.State) | std::uint64_t(g.Awaiting) << 4 | std::uint64_t(p.FirstBout) << 5 |
+        std::uint64_t(p.ButtonEnabled) << 6 | unbeaten << 8 | std::uint64_t(p.Stock.Count()) << 16 |
+        std::uint64_t(p.Stock.Cards[0].Bit()) << 24;
     std::uint64_t a = HashMix(0x1234567, hands[0]);
     std::uint64_t b = HashMix(0x7654321, hands[1]);
     a = HashMix(a, hands[1]);
@@ -153,8 +152,7 @@ bool TEndgameSolver::Value(const TGame& game, long maxNodes, int& value) {
     return !FAborted;
 }
 
-bool TEndgameSolver::ValueEach(const TGame& game, TChoicePoint point, long maxNodes,
-                               int* values) {
+bool TEndgameSolver::ValueEach(const TGame& game, TChoicePoint point, long maxNodes, int* values) {
     Start(maxNodes);
     const TChoices choices = ListChoices(game, point);
     const int sign = point.Seat == ptMan ? 1 : -1;

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-// The file as the program writes it: the header, then the five values in their order.
+// The file as the program writes it: the header, then the six values in their order.
 inline const QByteArray Head = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tovrel]\n";
 
 inline QByteArray Dword(const char* name, quint32 value) {
@@ -15,9 +15,11 @@ inline QByteArray Dword(const char* name, quint32 value) {
            "\"=dword:" + QByteArray::number(value, 16).rightJustified(8, '0') + '\n';
 }
 
-inline QByteArray Stored(quint32 wins, quint32 lose, quint32 draw, quint32 hint, quint32 speed) {
+inline QByteArray Stored(quint32 wins, quint32 lose, quint32 draw, quint32 hint, quint32 speed,
+                         quint32 strong = 0) {
     return Head + Dword("Wins", wins) + Dword("Lose", lose) + Dword("Draw", draw) +
-           Dword("NotHintVisible", hint) + Dword("NotSpeedGame", speed);
+           Dword("NotHintVisible", hint) + Dword("NotSpeedGame", speed) +
+           Dword("StrongGame", strong);
 }
 
 // A test's own settings folder and the settings file in it, read and written byte for byte.

@@ -16,6 +16,12 @@ public:
         w.Handler([] { throw std::runtime_error("Failed to set data for 'Wins'"); });
     }
     static TGameState State(TfMain& w) { return w.State; }
+    // Who makes the computer's choices in the game under way: none is its own rules.
+    static bool StrongPlays(TfMain& w) {
+        if (w.FGame.Computer && w.FGame.Computer != &w.FStrong)
+            qFatal("an opponent that is neither");
+        return w.FGame.Computer == &w.FStrong;
+    }
 };
 
 class TestMainWindow : public QObject {
@@ -108,9 +114,10 @@ private slots:
                               : i->text() + " " + i->shortcut().toString() + " " +
                                     (i->isCheckable() ? (i->isChecked() ? "on" : "off") : ""));
         }
-        QCOMPARE(items, (QStringList{"Игра", "Новая игра F2 ", "-", "Подсказка  on",
-                                     "Быстпрая игра  on", "-", "Статистика... F3 ", "-",
-                                     "Выход Ctrl+X ", "&?", "О программе  "}));
+        QCOMPARE(items,
+                 (QStringList{"Игра", "Новая игра F2 ", "-", "Подсказка  on", "Быстпрая игра  on",
+                              "Сильный соперник  off", "-", "Статистика... F3 ", "-",
+                              "Выход Ctrl+X ", "&?", "О программе  "}));
     }
 
     void checksChangeOncePerChoice() {
@@ -122,6 +129,27 @@ private slots:
         QVERIFY(!w->lMessage->isHidden());
         w->mmSpeedGame->trigger();
         QVERIFY(!w->mmSpeedGame->isChecked());
+        w->mmStrongGame->trigger();
+        QVERIFY(w->mmStrongGame->isChecked());
+        w->mmStrongGame->trigger();
+        QVERIFY(!w->mmStrongGame->isChecked());
+        w->mmStrongGame->trigger();
+        QVERIFY(w->mmStrongGame->isChecked());
+    }
+
+    // One game, one opponent: the choice takes effect at the next new game.
+    void strongOpponentFromTheNextGame() {
+        QTest::keyClick(w.get(), Qt::Key_F2);
+        QVERIFY(!TfMainProbe::StrongPlays(*w));
+        w->mmStrongGame->trigger();
+        QVERIFY(!TfMainProbe::StrongPlays(*w));
+        QTest::keyClick(w.get(), Qt::Key_F2);
+        QVERIFY(TfMainProbe::StrongPlays(*w));
+        QVERIFY(TfMainProbe::State(*w) == gsManAttack || TfMainProbe::State(*w) == gsCPUAttack);
+        w->mmStrongGame->trigger();
+        QVERIFY(TfMainProbe::StrongPlays(*w));
+        QTest::keyClick(w.get(), Qt::Key_F2);
+        QVERIFY(!TfMainProbe::StrongPlays(*w));
     }
 
     void keys() {

@@ -93,6 +93,7 @@ private slots:
     void firstRun() {
         TfMain& w = Start();
         Check(w, {0, 0, 0, true, true});
+        QVERIFY(!w.mmStrongGame->isChecked()); // the computer's own rules by default
         QCOMPARE(w.lMessage->text(), QStringLiteral("Нажмите кнопку или F2"));
         // The key is made at start-up already.
         QCOMPARE(Read(), Head);
@@ -117,7 +118,8 @@ private slots:
         Check(w, {0, 0, 7, true, true});
         Exit();
         QCOMPARE(Read(), Head + Dword("Draw", 7) + Dword("Wins", 0) + Dword("Lose", 0) +
-                             Dword("NotHintVisible", 0) + Dword("NotSpeedGame", 0));
+                             Dword("NotHintVisible", 0) + Dword("NotSpeedGame", 0) +
+                             Dword("StrongGame", 0));
     }
 
     void hiddenHintShownByTheMenu() {
@@ -131,6 +133,41 @@ private slots:
         Check(w, {0, 0, 0, false, false});
         Exit();
         QCOMPARE(Read(), Stored(0, 0, 0, 1, 1));
+    }
+
+    void strongGame_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<bool>("toggle");
+        QTest::addColumn<quint32>("stored");
+        QTest::newRow("absent") << Head << false << false << 0u;
+        QTest::newRow("0") << Stored(0, 0, 0, 0, 0, 0) << false << false << 0u;
+        QTest::newRow("1") << Stored(0, 0, 0, 0, 0, 1) << true << false << 1u;
+        QTest::newRow("any non-zero") << Stored(0, 0, 0, 0, 0, 0x80000000) << true << false << 1u;
+        QTest::newRow("absent, chosen") << Head << false << true << 1u;
+        QTest::newRow("1, chosen again") << Stored(0, 0, 0, 0, 0, 1) << true << true << 0u;
+    }
+
+    // The strong opponent's setting: read once at the start, written as 0 or 1 at exit.
+    void strongGame() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, checked);
+        QFETCH(bool, toggle);
+        QFETCH(quint32, stored);
+        Write(file);
+        TfMain& w = Start();
+        QCOMPARE(w.mmStrongGame->isChecked(), checked);
+        if (toggle)
+            w.mmStrongGame->trigger();
+        QCOMPARE(w.mmStrongGame->isChecked(), toggle ? !checked : checked);
+        Exit();
+        QCOMPARE(Read(), Stored(0, 0, 0, 0, 0, stored));
+        // And the next run reads it back.
+        TfMain& again = Start();
+        QCOMPARE(again.mmStrongGame->isChecked(), stored != 0);
+        Exit();
+        QCOMPARE(Read(), Stored(0, 0, 0, 0, 0, stored));
+        QCOMPARE(errors, QStringList());
     }
 
     void anyNonZeroCountsAsOne() {
@@ -200,6 +237,7 @@ private slots:
         ++TfMainProbe::Lose(w);
         w.mmSpeedGame->trigger();
         Exit();
+        // The strong opponent's setting was not read and not chosen: not written either.
         QCOMPARE(Read(), Head + Dword("Wins", 0) + Dword("Lose", 1) + Dword("Draw", 0) +
                              Dword("NotHintVisible", 1) + Dword("NotSpeedGame", 1));
     }
@@ -305,7 +343,8 @@ private slots:
                          "\"Wins\"=dword:00000000\r\n"
                          "\"Draw\"=dword:00000000\r\n"
                          "\"NotHintVisible\"=dword:00000000\r\n"
-                         "\"NotSpeedGame\"=dword:00000000\r\n");
+                         "\"NotSpeedGame\"=dword:00000000\r\n"
+                         "\"StrongGame\"=dword:00000000\r\n");
     }
 
     // A run that never reaches the window's destruction leaves the file as it was.

@@ -47,19 +47,25 @@ void TestSolver::knownEndings_data() {
     QTest::addColumn<QString>("cpu");
     QTest::addColumn<int>("leader");
     QTest::addColumn<int>("value"); // to the person's seat
-    QTest::newRow("both last cards in one bout: a draw") << "7C" << "6C" << int(ptCPU) << 0;
-    QTest::newRow("the last card not beaten: won at once") << "AS" << "6C 7C" << int(ptMan) << 1;
+    QTest::newRow("both last cards in one bout: a draw") << "7C"
+                                                         << "6C" << int(ptCPU) << 0;
+    QTest::newRow("the last card not beaten: won at once") << "AS"
+                                                           << "6C 7C" << int(ptMan) << 1;
     QTest::newRow("the computer throws in its last card while the person takes")
-        << "6C 6D" << "7S 7D" << int(ptCPU) << -1;
+        << "6C 6D"
+        << "7S 7D" << int(ptCPU) << -1;
     QTest::newRow("beating the computer's last card leaves it out first")
-        << "8S 6C" << "7S" << int(ptCPU) << -1;
-    QTest::newRow("two aces against two sixes") << "AS AD" << "6C 6D" << int(ptMan) << 1;
+        << "8S 6C"
+        << "7S" << int(ptCPU) << -1;
+    QTest::newRow("two aces against two sixes") << "AS AD"
+                                                << "6C 6D" << int(ptMan) << 1;
     QTest::newRow("the person's last card beaten by the computer's last: a draw")
-        << "6C" << "7C" << int(ptMan) << 0;
-    QTest::newRow("a last lead wins whatever the answer") << "7H 9C 9D" << "8C" << int(ptCPU)
-                                                          << -1;
-    QTest::newRow("a lead the other cannot answer, then a draw")
-        << "AH" << "6H" << int(ptCPU) << 0;
+        << "6C"
+        << "7C" << int(ptMan) << 0;
+    QTest::newRow("a last lead wins whatever the answer") << "7H 9C 9D"
+                                                          << "8C" << int(ptCPU) << -1;
+    QTest::newRow("a lead the other cannot answer, then a draw") << "AH"
+                                                                 << "6H" << int(ptCPU) << 0;
 }
 
 // Endings whose outcome the rules settle; minimax agrees.

@@ -37,13 +37,14 @@ public:
 namespace {
 
 const QString Key = QStringLiteral("Software\\Tovrel");
-const char* const Names[] = {"Wins", "Lose", "Draw", "NotHintVisible", "NotSpeedGame"};
+const char* const Names[] = {"Wins",           "Lose",         "Draw",
+                             "NotHintVisible", "NotSpeedGame", "StrongGame"};
 
-using Values = std::array<quint32, 5>; // in the order the window stores them
+using Values = std::array<quint32, 6>; // in the order the window stores them
 
 QByteArray Stored(const Values& v, const QByteArray& extra = {}) {
     QByteArray out = Head + extra;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 6; ++i)
         out += Dword(Names[i], v[i]);
     return out;
 }
@@ -82,7 +83,7 @@ int StoreChild(const QByteArray& scenario, TStep at) {
     return 3;
 }
 
-// Child: the main window loads, changes all five values, and is killed while it stores the
+// Child: the main window loads, changes all six values, and is killed while it stores the
 // value numbered `index` (0 = Wins), at `at`.
 int WindowStoreChild(int index, TStep at) {
     auto* w = new TfMain;
@@ -91,6 +92,7 @@ int WindowStoreChild(int index, TStep at) {
     TfMainProbe::Draw(*w) = 7;
     w->mmHintVisible->trigger();
     w->mmSpeedGame->trigger();
+    w->mmStrongGame->trigger();
     TRegistry::SetStepHook([at, target = QString::fromLatin1(Names[index])](
                                TStep s, const QString& n) { KillAt(s, n, at, target); });
     delete w;
@@ -98,7 +100,7 @@ int WindowStoreChild(int index, TStep at) {
 }
 
 // Child: one run of the program driven line by line from standard input: it loads, reports,
-// takes changes ("win", "lose", "draw", "hint", "speed") and stores at "exit".
+// takes changes ("win", "lose", "draw", "hint", "speed", "strong") and stores at "exit".
 int SessionChild() {
     auto* w = new TfMain;
     auto report = [w](const char* what) {
@@ -106,7 +108,8 @@ int SessionChild() {
             QByteArray::number(TfMainProbe::Lose(*w)) + ' ' +
             QByteArray::number(TfMainProbe::Draw(*w)) + ' ' +
             QByteArray::number(!w->mmHintVisible->isChecked()) + ' ' +
-            QByteArray::number(!w->mmSpeedGame->isChecked()));
+            QByteArray::number(!w->mmSpeedGame->isChecked()) + ' ' +
+            QByteArray::number(w->mmStrongGame->isChecked()));
     };
     report("loaded");
     for (std::string line; std::getline(std::cin, line);) {
@@ -120,6 +123,8 @@ int SessionChild() {
             w->mmHintVisible->trigger();
         else if (line == "speed")
             w->mmSpeedGame->trigger();
+        else if (line == "strong")
+            w->mmStrongGame->trigger();
         else if (line == "exit")
             break;
         report("now");
@@ -251,19 +256,19 @@ private slots:
     void killedWhileTheWindowStores_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<TStep>("step");
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 6; ++i) {
             QTest::addRow("%s half written", Names[i]) << i << TStep::PartWritten;
             QTest::addRow("%s renamed", Names[i]) << i << TStep::Replaced;
         }
     }
 
-    // The window stores its five values one write each: a kill part-way leaves the values
+    // The window stores its six values one write each: a kill part-way leaves the values
     // written before it new, the rest old, and the file whole.
     void killedWhileTheWindowStores() {
         QFETCH(int, index);
         QFETCH(TStep, step);
-        const Values before = {4, 2, 1, 0, 0};
-        const Values changed = {5, 6, 7, 1, 1};
+        const Values before = {4, 2, 1, 0, 0, 0};
+        const Values changed = {5, 6, 7, 1, 1, 1};
         Write(Stored(before));
         QCOMPARE(RunKilled({QStringLiteral("window"), QString::number(index),
                             QString::number(int(step))}),
@@ -281,7 +286,7 @@ private slots:
         QTest::addColumn<QStringList>("secondChanges");
         QTest::addColumn<bool>("firstExitsFirst");
         const QStringList a = {"win", "win", "hint"};
-        const QStringList b = {"lose", "speed", "draw"};
+        const QStringList b = {"lose", "speed", "strong", "draw"};
         QTest::newRow("first, then second") << a << b << true;
         QTest::newRow("second, then first") << a << b << false;
         QTest::newRow("the last changed nothing") << a << QStringList{} << true;
@@ -295,7 +300,7 @@ private slots:
         QFETCH(QStringList, secondChanges);
         QFETCH(bool, firstExitsFirst);
         const QByteArray extra = "\"Player\"=\"Аня\"\n";
-        const Values before = {4, 2, 1, 0, 0};
+        const Values before = {4, 2, 1, 0, 0, 0};
         Write(Stored(before, extra));
 
         QProcess runs[2];
@@ -307,7 +312,7 @@ private slots:
         // Both have loaded before either changes anything.
         for (QProcess& run : runs) {
             QVERIFY(run.canReadLine() || run.waitForReadyRead(60000));
-            QCOMPARE(run.readLine(), QByteArray("loaded 4 2 1 0 0\n"));
+            QCOMPARE(run.readLine(), QByteArray("loaded 4 2 1 0 0 0\n"));
         }
         QByteArray last;
         for (int i = 0; i < 2; ++i) {
@@ -331,17 +336,18 @@ private slots:
 
         Values expected = before;
         for (const QString& change : lastChanges) {
-            const int i = change == "win"    ? 0
-                          : change == "lose" ? 1
-                          : change == "draw" ? 2
-                          : change == "hint" ? 3
-                                             : 4;
+            const int i = change == "win"     ? 0
+                          : change == "lose"  ? 1
+                          : change == "draw"  ? 2
+                          : change == "hint"  ? 3
+                          : change == "speed" ? 4
+                                              : 5;
             expected[i] = i < 3 ? expected[i] + 1 : 1 - expected[i];
         }
         QCOMPARE(Read(), Stored(expected, extra));
         TRegistry reg;
         QVERIFY(reg.OpenKey(Key, false));
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < 6; ++i)
             QCOMPARE(quint32(reg.ReadInteger(QLatin1String(Names[i]))), expected[i]);
     }
 };

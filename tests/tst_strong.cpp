@@ -128,8 +128,8 @@ QList<TGame> Positions(int count, std::uint32_t seed) {
         while (ChoiceDue(g, point) && out.size() < count) {
             if (random.Below(6) == 0)
                 out << g;
-            const int c = point.Attack ? rule.ChooseAttack(g, point.Seat)
-                                       : rule.ChooseDefence(g, point.Seat);
+            const int c =
+                point.Attack ? rule.ChooseAttack(g, point.Seat) : rule.ChooseDefence(g, point.Seat);
             MakeChoice(g, point.Seat, c);
         }
     }
@@ -247,8 +247,8 @@ void TestStrong::knowledgeIsTracked() {
             const TCardId trumpCard = g.P.Stock.Cards[0];
             // Now and then a random card, so that hands take and show many cards.
             const int c = random.Below(3) == 0 ? ListChoices(g, point).Items[0]
-                          : point.Attack   ? rule.ChooseAttack(g, point.Seat)
-                                           : rule.ChooseDefence(g, point.Seat);
+                          : point.Attack       ? rule.ChooseAttack(g, point.Seat)
+                                               : rule.ChooseDefence(g, point.Seat);
             MakeChoice(g, point.Seat, c);
             QVERIFY(!BrokenInvariant(g.P));
             if (g.P.Table.Cards.empty() && table && g.P.State != gsOver) {
@@ -263,8 +263,8 @@ void TestStrong::knowledgeIsTracked() {
             if (stock > 0 && g.P.Stock.Count() == 0) {
                 ++trumpShown;
                 const TCardSet bit = CardBit(trumpCard);
-                QVERIFY(((g.P.Shown[0] | g.P.Shown[1]) & bit) ||
-                        (g.P.Discarded & bit) || (SetOf(g.P.Table.Cards) & bit));
+                QVERIFY(((g.P.Shown[0] | g.P.Shown[1]) & bit) || (g.P.Discarded & bit) ||
+                        (SetOf(g.P.Table.Cards) & bit));
             }
         }
     }
@@ -355,28 +355,54 @@ void TestStrong::checkerCatches_data() {
     QTest::addColumn<int>("fault");
     QTest::addColumn<QString>("why");
     // Trumps are hearts throughout.
-    QTest::newRow("a legal position") << "6C 7C" << "8D 9D" << "10C 10D" << "QC" << 0 << "";
-    QTest::newRow("a card twice") << "6C 7C" << "8D 9D" << "10C" << "" << 1
-                                  << "a card of a hand lies twice";
-    QTest::newRow("a card lost") << "6C 7C" << "8D 9D" << "" << "" << 2 << "a card is missing";
-    QTest::newRow("out of order") << "6H 7C" << "8D 9D" << "" << "" << 0
-                                  << "a hand is out of order";
-    QTest::newRow("a beater that does not beat")
-        << "6C" << "8D" << "10C" << "9C" << 0 << "a beater does not beat its card";
+    QTest::newRow("a legal position") << "6C 7C"
+                                      << "8D 9D"
+                                      << "10C 10D"
+                                      << "QC" << 0 << "";
+    QTest::newRow("a card twice") << "6C 7C"
+                                  << "8D 9D"
+                                  << "10C"
+                                  << "" << 1 << "a card of a hand lies twice";
+    QTest::newRow("a card lost") << "6C 7C"
+                                 << "8D 9D"
+                                 << ""
+                                 << "" << 2 << "a card is missing";
+    QTest::newRow("out of order") << "6H 7C"
+                                  << "8D 9D"
+                                  << ""
+                                  << "" << 0 << "a hand is out of order";
+    QTest::newRow("a beater that does not beat") << "6C"
+                                                 << "8D"
+                                                 << "10C"
+                                                 << "9C" << 0 << "a beater does not beat its card";
     QTest::newRow("a trump beaten by a plain card")
-        << "6C" << "8D" << "7H" << "AS" << 0 << "a beater does not beat its card";
+        << "6C"
+        << "8D"
+        << "7H"
+        << "AS" << 0 << "a beater does not beat its card";
     QTest::newRow("a throw-in of no value on the table")
-        << "6C" << "8D" << "10C 7D" << "JC" << 0 << "a thrown-in card matches no value on the table";
-    QTest::newRow("a shown card not held") << "6C 7C" << "8D" << "" << "" << 3
-                                           << "a hand shows a card it does not hold";
-    QTest::newRow("a discard still in play") << "6C 7C" << "8D" << "" << "" << 4
-                                             << "a discarded card lies in play";
+        << "6C"
+        << "8D"
+        << "10C 7D"
+        << "JC" << 0 << "a thrown-in card matches no value on the table";
+    QTest::newRow("a shown card not held") << "6C 7C"
+                                           << "8D"
+                                           << ""
+                                           << "" << 3 << "a hand shows a card it does not hold";
+    QTest::newRow("a discard still in play") << "6C 7C"
+                                             << "8D"
+                                             << ""
+                                             << "" << 4 << "a discarded card lies in play";
     QTest::newRow("six attacks in the first bout")
-        << "6C" << "8D 9D 9S AS 10S 6S" << "7C 7D 7S JC JD JS" << "" << 5
-        << "too many attacking cards for the bout";
+        << "6C"
+        << "8D 9D 9S AS 10S 6S"
+        << "7C 7D 7S JC JD JS"
+        << "" << 5 << "too many attacking cards for the bout";
     QTest::newRow("two unbeaten while beating")
-        << "6C" << "8D 9D" << "7C 7D" << "" << 0
-        << "more than one unbeaten card while the defender beats";
+        << "6C"
+        << "8D 9D"
+        << "7C 7D"
+        << "" << 0 << "more than one unbeaten card while the defender beats";
 }
 
 namespace {
