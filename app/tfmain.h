@@ -24,6 +24,7 @@ class TfMain : public QMainWindow {
     Q_OBJECT
     friend class TfMainProbe; // tests and benchmarks look inside
     friend class TGameDriver;
+    friend class TWindowArranger; // lays written positions out in tests
     friend class TWindowView;
 
 public:

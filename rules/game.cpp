@@ -210,7 +210,7 @@ void TGame::CPUMove() {
         if (CheckGameOver())
             return;
         SetState(gsCPUTakes);
-        if (P.Table.DefenceCount() + Cpu().CardCount() == P.Table.AttackCount()) {
+        if (P.Table.NoRoomFor(Cpu().CardCount())) {
             SetMessage(msTaking);
             Pause(750);
             NoMoreClick();
@@ -231,7 +231,7 @@ void TGame::ThrowInWhileManTakes() {
     for (;;) {
         if (CheckGameOver())
             return;
-        if (P.Table.AttackCount() >= P.Table.DefenceCount() + Man().CardCount())
+        if (P.Table.NoRoomFor(Man().CardCount()))
             return;
         const int i = ComputerAttack();
         if (i < 0)
@@ -291,7 +291,7 @@ bool TGame::PlayCard(int index) {
         if (!CanPlay(P.Role[ptMan], card))
             return false;
         Lay(ptMan, index, true);
-        if (P.Table.DefenceCount() + Cpu().CardCount() == P.Table.AttackCount())
+        if (P.Table.NoRoomFor(Cpu().CardCount()))
             NoMoreClick();
         return true;
     default:
