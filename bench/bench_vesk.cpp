@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -66,7 +65,7 @@ void DoubleClick(QWidget* w) {
 }
 
 // Counts timer events, whoever they are for, except the benchmark's own.
-struct TimerCounter : QObject {
+struct TTimerCounter : QObject {
     QObject* own = nullptr;
     int ticks = 0;
     bool eventFilter(QObject* o, QEvent* e) override {
@@ -192,7 +191,7 @@ static void Idle10s(benchmark::State& state) {
     TfMainProbe::Deal(9);
     QApplication::processEvents();
     for (auto _ : state) {
-        TimerCounter counter;
+        TTimerCounter counter;
         QEventLoop loop;
         QTimer stop;
         stop.setSingleShot(true);
