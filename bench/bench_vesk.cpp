@@ -1,6 +1,5 @@
 // The benchmark table: engine calls, painting, whole games, idle and pause cost, and the
 // program's start-up, shutdown and memory as whole processes under a real X server.
-#include "eventloop.h"
 #include "gamedriver.h"
 #include "headless.h"
 
@@ -293,7 +292,6 @@ int main(int argc, char** argv) {
     // The player's own statistics and settings stay out of it.
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-    ChoosePlainEventLoop(); // as the program does
     QApplication app(argc, argv);
     for (int i = 1; i < argc; ++i)
         if (std::strncmp(argv[i], "--profile-games=", 16) == 0)
