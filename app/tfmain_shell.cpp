@@ -2,7 +2,6 @@
 
 #include "actionfocus.h"
 #include "cardaccessible.h"
-#include "keptfonts.h"
 #include "messageaccessible.h"
 #include "modal.h"
 #include "presspaint.h"
@@ -188,7 +187,6 @@ void TfMain::CreateLayout() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     vesk::CentreOnScreen(this);
-    new TKeptFonts(this);
     new TPressPaint(bbtStop, this);
     bbtStop->setFocus();
 }
