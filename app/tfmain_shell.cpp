@@ -4,7 +4,6 @@
 #include "cardaccessible.h"
 #include "messageaccessible.h"
 #include "modal.h"
-#include "presspaint.h"
 #include "programicon.h"
 #include "screencentre.h"
 
@@ -187,7 +186,6 @@ void TfMain::CreateLayout() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     vesk::CentreOnScreen(this);
-    new TPressPaint(bbtStop, this);
     bbtStop->setFocus();
 }
 
