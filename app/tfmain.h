@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
 
 #include <cstdint>
@@ -126,7 +125,6 @@ private:
     QMetaObject::Connection FStopConnection;
     int FHandlerDepth = 0;
     bool FCloseRequested = false;
-    bool FDestroyed = false;
     // Which stored values the load could not read; they are not overwritten at exit unless
     // changed meanwhile.
     enum : std::uint8_t { uvWins = 1, uvLose = 2, uvDraw = 4, uvHint = 8, uvSpeed = 16 };
