@@ -1,17 +1,16 @@
 #include "tfabout.h"
 
 #include "bevel.h"
+#include "glyphs.h"
 #include "memstatus.h"
 #include "modal.h"
-#include "okglyph.h"
+#include "programicon.h"
+#include "screencentre.h"
 #include "versioninfo.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -28,9 +27,7 @@ QFont PixelFont(int pixels) {
 // The 32 x 32 icon at the given density: a dense screen gets the double-size picture, not
 // the small one blurred up to its size.
 QPixmap ProgramIcon(qreal ratio) {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/vesk-32.png"));
-    icon.addFile(QStringLiteral(":/icons/vesk-32@2x.png"));
+    QIcon icon = vesk::ProgramIcon();
     if (icon.availableSizes().isEmpty())
         icon = QApplication::windowIcon();
     return icon.pixmap(QSize(32, 32), ratio);
@@ -102,7 +99,7 @@ void TfAbout::CreateLayout() {
     Bevel1 = new TBevel(this);
     Bevel1->setGeometry(64, 112, 265, 17);
 
-    bbtOk = new QPushButton(OkGlyph(), QStringLiteral("OK"), this);
+    bbtOk = new QPushButton(vesk::OkGlyph(vesk::TOkLook::Smooth), QStringLiteral("OK"), this);
     bbtOk->setGeometry(256, 208, 75, 25);
     bbtOk->setDefault(true);
     connect(bbtOk, &QPushButton::clicked, this, &QDialog::accept);
@@ -120,11 +117,7 @@ void TfAbout::CreateLayout() {
     lAvailVirtual = AddLabel(QString(), 184, 11);
 
     bbtOk->setFocus();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r(QPoint(), size());
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    vesk::CentreOnScreen(this);
 }
 
 void TfAbout::FormCreate() {

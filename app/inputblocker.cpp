@@ -3,15 +3,15 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-InputBlocker::InputBlocker() {
+TInputBlocker::TInputBlocker() {
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-InputBlocker::~InputBlocker() {
+TInputBlocker::~TInputBlocker() {
     QCoreApplication::instance()->removeEventFilter(this);
 }
 
-bool InputBlocker::eventFilter(QObject*, QEvent* event) {
+bool TInputBlocker::eventFilter(QObject*, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

@@ -4,10 +4,10 @@
 
 // While it lives, the application takes no mouse, key or shortcut input: the window keeps
 // painting (and does not turn grey as a disabled window would).
-class InputBlocker : public QObject {
+class TInputBlocker : public QObject {
 public:
-    InputBlocker();
-    ~InputBlocker() override;
+    TInputBlocker();
+    ~TInputBlocker() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,4 @@
 #include "commandline.h"
-#include "eventloop.h"
 #include "termination.h"
 #include "tfmain.h"
 
@@ -8,7 +7,6 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    ChoosePlainEventLoop();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Игра в Веска"));
     const TCommandLine options = ParseCommandLine(QApplication::arguments());

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
 
 #include <cstdint>
@@ -25,6 +24,7 @@ class TfMain : public QMainWindow {
     Q_OBJECT
     friend class TfMainProbe; // tests and benchmarks look inside
     friend class TGameDriver;
+    friend class TWindowArranger; // lays written positions out in tests
     friend class TWindowView;
 
 public:
@@ -130,7 +130,6 @@ private:
     QMetaObject::Connection FStopConnection;
     int FHandlerDepth = 0;
     bool FCloseRequested = false;
-    bool FDestroyed = false;
     // Which stored values the load could not read; they are not overwritten at exit unless
     // changed meanwhile.
     enum : std::uint8_t {

@@ -86,7 +86,7 @@ void TfMain::NoMoreClick() {
 void TfMain::Delay(int ms) {
     QElapsedTimer tick;
     tick.start();
-    InputBlocker blocker;
+    TInputBlocker blocker;
     // One nested loop per pause, woken by a single timer: the window paints, the CPU sleeps.
     do {
         const qint64 left = ms - tick.elapsed();

@@ -1,18 +1,16 @@
 #include "tfmain.h"
 
 #include "actionfocus.h"
-#include "keptfonts.h"
+#include "cardaccessible.h"
 #include "messageaccessible.h"
 #include "modal.h"
-#include "presspaint.h"
+#include "programicon.h"
+#include "screencentre.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QIcon>
 #include <QLayout>
 #include <QMenu>
-#include <QScreen>
 #include <QShortcut>
 
 #include <utility>
@@ -38,9 +36,11 @@ void MakeGreenPanel(TPanel* panel) {
 TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
     fMain = this;
     setWindowTitle(QStringLiteral("Веск подкидной"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/vesk-32.png")));
+    setWindowIcon(vesk::WindowIcon());
     // "System" has no counterpart here; DejaVu Sans stands in for it.
     setFont(PixelFont(QStringLiteral("DejaVu Sans"), 13));
+    // The cards, hands, table and pile answer a screen reader from here on.
+    InstallCardAccessibility();
     CreateMenu();
     CreateLayout();
     FGame.View = &FView;
@@ -193,13 +193,7 @@ void TfMain::CreateLayout() {
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
-    new TKeptFonts(this);
-    new TPressPaint(bbtStop, this);
+    vesk::CentreOnScreen(this);
     bbtStop->setFocus();
 }
 

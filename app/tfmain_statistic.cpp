@@ -4,15 +4,8 @@
 #include "numformat.h"
 #include "tfstatistic.h"
 
-#include <memory>
-
 void TfMain::mmStatisticClick() {
-    // Created afresh for each showing and destroyed right after, also when showing fails.
-    std::unique_ptr<TfStatistic> dialog(new TfStatistic(this));
-    fStatistic = dialog.get();
-    struct Forget {
-        ~Forget() { fStatistic = nullptr; }
-    } forget;
+    vesk::TDialogOnce<TfStatistic> dialog(fStatistic, new TfStatistic(this));
 
     const std::int32_t total = vesk::WrappingSum(Draw, Wins, Lose);
     fStatistic->lGamesTotal->setText(QString::number(total));
@@ -23,7 +16,7 @@ void TfMain::mmStatisticClick() {
         fStatistic->lLoseTotal->setText(vesk::ShareText(Lose, total));
     }
 
-    if (vesk::ExecModal(dialog.get()) == mrYes) {
+    if (dialog.Exec() == mrYes) {
         Wins = 0;
         Lose = 0;
         Draw = 0;

@@ -1,6 +1,5 @@
 // The benchmark table: engine calls, painting, whole games, idle and pause cost, and the
 // program's start-up, shutdown and memory as whole processes under a real X server.
-#include "eventloop.h"
 #include "gamedriver.h"
 #include "headless.h"
 
@@ -9,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -66,7 +64,7 @@ void DoubleClick(QWidget* w) {
 }
 
 // Counts timer events, whoever they are for, except the benchmark's own.
-struct TimerCounter : QObject {
+struct TTimerCounter : QObject {
     QObject* own = nullptr;
     int ticks = 0;
     bool eventFilter(QObject* o, QEvent* e) override {
@@ -192,7 +190,7 @@ static void Idle10s(benchmark::State& state) {
     TfMainProbe::Deal(9);
     QApplication::processEvents();
     for (auto _ : state) {
-        TimerCounter counter;
+        TTimerCounter counter;
         QEventLoop loop;
         QTimer stop;
         stop.setSingleShot(true);
@@ -294,7 +292,6 @@ int main(int argc, char** argv) {
     // The player's own statistics and settings stay out of it.
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-    ChoosePlainEventLoop(); // as the program does
     QApplication app(argc, argv);
     for (int i = 1; i < argc; ++i)
         if (std::strncmp(argv[i], "--profile-games=", 16) == 0)

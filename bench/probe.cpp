@@ -1,6 +1,5 @@
 // The program as it starts for a person, with a probe that reports its first paint, plays
 // the games asked for on the command line and quits: the benchmark's whole-process rows.
-#include "eventloop.h"
 #include "startupprobe.h"
 #include "termination.h"
 #include "tfmain.h"
@@ -10,7 +9,6 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    ChoosePlainEventLoop();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Игра в Веска"));
     auto* window = new TfMain;

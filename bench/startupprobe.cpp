@@ -21,16 +21,16 @@ long PeakResidentKb() {
     return -1;
 }
 
-class FirstPaint : public QObject {
+class TFirstPaint : public QObject {
 public:
-    FirstPaint(TfMain* w, int games) : QObject(w), W(w), Games(games) {
+    TFirstPaint(TfMain* w, int games) : QObject(w), W(w), Games(games) {
         w->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && !Done) {
             Done = true;
             // Report once the paint has been flushed, from the event loop.
-            QTimer::singleShot(0, this, &FirstPaint::Run);
+            QTimer::singleShot(0, this, &TFirstPaint::Run);
         }
         return false;
     }
@@ -61,5 +61,5 @@ private:
 } // namespace
 
 void InstallStartupProbe(TfMain* window, int games) {
-    new FirstPaint(window, games);
+    new TFirstPaint(window, games);
 }

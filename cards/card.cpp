@@ -1,7 +1,5 @@
 #include "card.h"
 
-#include "cardaccessible.h"
-
 #include <QMouseEvent>
 
 TCard::TCard(QWidget* owner) : QWidget(owner) {
@@ -9,7 +7,6 @@ TCard::TCard(QWidget* owner) : QWidget(owner) {
     FPen = QPen(Qt::black, 2, Qt::SolidLine);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setFocusPolicy(Qt::NoFocus);
-    InstallCardAccessibility();
 }
 
 TCard::~TCard() = default;

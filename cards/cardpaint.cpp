@@ -1,7 +1,6 @@
 #include "card.h"
 
 #include "panel.h"
-#include "panelframe.h"
 
 #include <QFrame>
 #include <QPaintEvent>
@@ -71,8 +70,6 @@ QColor TCard::ParentColorAt(QPoint at) const {
     if ((own.isValid() || shown->autoFillBackground()) && ground.style() == Qt::SolidPattern &&
         (!frame || frame->contentsRect().contains(p)))
         return ground.color();
-    if (const QImage* picture = frame ? KeptPanelPicture(frame) : nullptr)
-        return picture->pixel(p);
     QImage one(1, 1, QImage::Format_RGB32);
     one.fill(Qt::black);
     // Only the parent's own painting, never a grab: that would repaint this card again.

@@ -1,6 +1,7 @@
 #include "panel.h"
 
-#include "panelframe.h"
+#include <QPaintEvent>
+#include <QPainter>
 
 TPanel::TPanel(QWidget* owner) : QFrame(owner) {}
 
@@ -13,7 +14,12 @@ void TPanel::SetGround(const QColor& ground) {
 }
 
 void TPanel::paintEvent(QPaintEvent* event) {
-    PaintPanelFrame(this, event, [this](QPainter* p) { drawFrame(p); });
+    QPainter p(this);
+    // With a ground of its own the panel is opaque and fills what the repaint reaches.
+    if (FGround.isValid())
+        for (const QRect& r : event->region())
+            p.fillRect(r, FGround);
+    drawFrame(&p);
 }
 
 QColor PanelGround(const QWidget* w) {

@@ -1,6 +1,5 @@
 #include "playerplace.h"
 
-#include "cardaccessible.h"
 #include "gameplace.h"
 #include "hand.h"
 #include "stacking.h"
@@ -9,9 +8,7 @@
 
 #include <algorithm>
 
-TPlayerPlace::TPlayerPlace(QWidget* owner) : TPanel(owner) {
-    InstallCardAccessibility();
-}
+TPlayerPlace::TPlayerPlace(QWidget* owner) : TPanel(owner) {}
 
 TPlayerPlace::~TPlayerPlace() {
     DetachCards(this);

@@ -15,7 +15,7 @@ constexpr std::uint32_t ShtNull = 0;
 constexpr std::uint32_t ShtNobits = 8;
 constexpr std::uint16_t ShnXindex = 0xFFFF;
 
-struct Reader {
+struct TReader {
     bool Big = false;
     std::uint64_t Get(const std::uint8_t* p, int bytes) const {
         std::uint64_t v = 0;
@@ -26,14 +26,14 @@ struct Reader {
 };
 
 // The layout of the headers, for one ELF class.
-struct Layout {
+struct TLayout {
     std::size_t HeaderSize, ShOff, ShEntSize, ShNum, ShStrNdx, WordSize;
     std::size_t SecSize, SecType, SecOffset, SecSizeField, SecLink;
 };
-constexpr Layout Elf32 = {52, 0x20, 0x2E, 0x30, 0x32, 4, 40, 4, 16, 20, 24};
-constexpr Layout Elf64 = {64, 0x28, 0x3A, 0x3C, 0x3E, 8, 64, 4, 24, 32, 40};
+constexpr TLayout Elf32 = {52, 0x20, 0x2E, 0x30, 0x32, 4, 40, 4, 16, 20, 24};
+constexpr TLayout Elf64 = {64, 0x28, 0x3A, 0x3C, 0x3E, 8, 64, 4, 24, 32, 40};
 
-struct Section {
+struct TSection {
     std::uint32_t Name = 0;
     std::uint32_t Type = 0;
     std::uint64_t Offset = 0;
@@ -41,8 +41,8 @@ struct Section {
     std::uint32_t Link = 0;
 };
 
-Section Decode(const std::uint8_t* p, const Layout& l, const Reader& r) {
-    Section s;
+TSection Decode(const std::uint8_t* p, const TLayout& l, const TReader& r) {
+    TSection s;
     s.Name = static_cast<std::uint32_t>(r.Get(p, 4));
     s.Type = static_cast<std::uint32_t>(r.Get(p + l.SecType, 4));
     s.Offset = r.Get(p + l.SecOffset, static_cast<int>(l.WordSize));
@@ -72,7 +72,7 @@ bool ReadFileAt(int fd, std::uint64_t offset, void* buffer, std::size_t size) {
     return true;
 }
 
-bool FindElfSection(int fd, std::uint64_t fileSize, std::string_view name, ElfSection& out) {
+bool FindElfSection(int fd, std::uint64_t fileSize, std::string_view name, TElfSection& out) {
     std::uint8_t header[64] = {};
     if (fileSize < 52 || !ReadFileAt(fd, 0, header, std::min<std::uint64_t>(fileSize, 64)))
         return false;
@@ -81,11 +81,11 @@ bool FindElfSection(int fd, std::uint64_t fileSize, std::string_view name, ElfSe
                     "ELF",
                     4) != 0)
         return false;
-    const Layout* layout = header[4] == 1 ? &Elf32 : header[4] == 2 ? &Elf64 : nullptr;
+    const TLayout* layout = header[4] == 1 ? &Elf32 : header[4] == 2 ? &Elf64 : nullptr;
     if (!layout || (header[5] != 1 && header[5] != 2) || fileSize < layout->HeaderSize)
         return false;
-    const Layout& l = *layout;
-    const Reader r{header[5] == 2};
+    const TLayout& l = *layout;
+    const TReader r{header[5] == 2};
 
     const std::uint64_t shoff = r.Get(header + l.ShOff, static_cast<int>(l.WordSize));
     const std::uint64_t entSize = r.Get(header + l.ShEntSize, 2);
@@ -97,7 +97,7 @@ bool FindElfSection(int fd, std::uint64_t fileSize, std::string_view name, ElfSe
     std::vector<std::uint8_t> entry(l.SecSize);
     if (!ReadFileAt(fd, shoff, entry.data(), entry.size()))
         return false;
-    const Section first = Decode(entry.data(), l, r);
+    const TSection first = Decode(entry.data(), l, r);
     // Past 0xFF00 sections the real count and string table index live in section 0.
     if (count == 0)
         count = first.Size;
@@ -108,7 +108,7 @@ bool FindElfSection(int fd, std::uint64_t fileSize, std::string_view name, ElfSe
 
     if (!ReadFileAt(fd, shoff + strIndex * entSize, entry.data(), entry.size()))
         return false;
-    const Section strings = Decode(entry.data(), l, r);
+    const TSection strings = Decode(entry.data(), l, r);
     if (strings.Type == ShtNobits || !Within(strings.Offset, strings.Size, fileSize))
         return false;
 
@@ -122,7 +122,7 @@ bool FindElfSection(int fd, std::uint64_t fileSize, std::string_view name, ElfSe
         if (!ReadFileAt(fd, shoff + base * entSize, chunk.data(), chunk.size()))
             return false;
         for (std::uint64_t i = 0; i < n; ++i) {
-            const Section s = Decode(chunk.data() + i * entSize, l, r);
+            const TSection s = Decode(chunk.data() + i * entSize, l, r);
             if (s.Type == ShtNull || s.Type == ShtNobits || !Within(s.Offset, s.Size, fileSize))
                 continue;
             if (s.Name >= strings.Size || strings.Size - s.Name < candidate.size())

@@ -5,6 +5,7 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 
 class QDialog;
 class QWidget;
@@ -17,6 +18,25 @@ namespace vesk {
 using ModalHook = std::function<int(QDialog*)>;
 void SetModalHook(ModalHook hook);
 int ExecModal(QDialog* dialog);
+
+// A dialog made for one showing: kept in its instance variable while it exists, shown modally
+// by Exec, and destroyed with this holder, also when something on the way throws.
+template <typename Dialog> class TDialogOnce {
+public:
+    TDialogOnce(Dialog*& instance, Dialog* dialog) : Instance(instance), Owned(dialog) {
+        Instance = dialog;
+    }
+    ~TDialogOnce() { Instance = nullptr; } // forgotten first, then destroyed
+    TDialogOnce(const TDialogOnce&) = delete;
+    TDialogOnce& operator=(const TDialogOnce&) = delete;
+
+    Dialog* operator->() const { return Owned.get(); }
+    int Exec() { return ExecModal(Owned.get()); }
+
+private:
+    Dialog*& Instance;
+    std::unique_ptr<Dialog> Owned;
+};
 
 // The standard modal box with one OK button, owned by the parent.
 void MessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text);

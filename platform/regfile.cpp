@@ -138,18 +138,18 @@ std::optional<TRegValue> Data(const QByteArray& data) {
     return std::nullopt;
 }
 
-struct Line {
+struct TLine {
     QByteArray Raw;     // with its line end
     QByteArray Content; // without it, trimmed
 };
 
-std::vector<Line> Lines(const QByteArray& bytes) {
-    std::vector<Line> lines;
+std::vector<TLine> Lines(const QByteArray& bytes) {
+    std::vector<TLine> lines;
     qsizetype start = 0;
     while (start < bytes.size()) {
         qsizetype end = bytes.indexOf('\n', start);
         end = end < 0 ? bytes.size() : end + 1;
-        Line line;
+        TLine line;
         line.Raw = bytes.mid(start, end - start);
         line.Content = line.Raw.trimmed();
         lines.push_back(std::move(line));
@@ -175,7 +175,7 @@ std::optional<TRegFile> TRegFile::Parse(const QByteArray& bytes) {
     const bool bom = text.startsWith(Bom);
     if (bom)
         text.remove(0, Bom.size());
-    std::vector<Line> lines = Lines(text);
+    std::vector<TLine> lines = Lines(text);
     if (lines.empty() || lines[0].Content != Header)
         return std::nullopt;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -192,7 +192,7 @@ std::optional<TRegFile> TRegFile::Parse(const QByteArray& bytes) {
         file.FNewline = firstEnd;
 
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        Entry entry;
+        TEntry entry;
         entry.Raw = lines[i].Raw;
         const QByteArray& content = lines[i].Content;
         if (i == 0 || content.isEmpty() || content.startsWith(';')) {
@@ -277,12 +277,12 @@ bool TRegFile::AddKey(const QString& key) {
         return false;
     EndLastLine();
     if (!FEntries.empty() && !FEntries.back().Raw.trimmed().isEmpty()) {
-        Entry blank;
+        TEntry blank;
         blank.Raw = FNewline;
         blank.Section = FEntries.back().Section;
         FEntries.push_back(std::move(blank));
     }
-    Entry entry;
+    TEntry entry;
     entry.IsKey = true;
     entry.Name = key;
     entry.Raw = '[' + key.toUtf8() + ']' + FNewline;
@@ -294,7 +294,7 @@ bool TRegFile::AddKey(const QString& key) {
 
 int TRegFile::FindValue(const QString& key, const QString& name) const {
     for (auto i = qsizetype(FEntries.size()) - 1; i >= 0; --i) {
-        const Entry& e = FEntries[std::size_t(i)];
+        const TEntry& e = FEntries[std::size_t(i)];
         if (e.IsValue && e.Name.compare(name, Qt::CaseInsensitive) == 0 &&
             SectionIs(e.Section, key))
             return int(i);
@@ -318,7 +318,7 @@ bool TRegFile::SetDWord(const QString& key, const QString& name, std::uint32_t v
 
     const int found = FindValue(key, name);
     if (found >= 0) {
-        Entry& e = FEntries[std::size_t(found)];
+        TEntry& e = FEntries[std::size_t(found)];
         const QByteArray end = LineEnd(e.Raw);
         // The default value keeps its "@".
         const bool isDefault = e.Raw.trimmed().startsWith('@');
@@ -332,14 +332,14 @@ bool TRegFile::SetDWord(const QString& key, const QString& name, std::uint32_t v
     // After the last value of the key's last section, or right after its key line.
     std::size_t at = 0;
     for (std::size_t i = 0; i < FEntries.size(); ++i) {
-        const Entry& e = FEntries[i];
+        const TEntry& e = FEntries[i];
         if (SectionIs(e.Section, key) && (e.IsKey || e.IsValue))
             at = i + 1;
     }
-    Entry& before = FEntries[at - 1];
+    TEntry& before = FEntries[at - 1];
     if (LineEnd(before.Raw).isEmpty())
         before.Raw += FNewline;
-    Entry entry;
+    TEntry entry;
     entry.IsValue = true;
     entry.Name = name;
     entry.Section = before.Section;
@@ -351,7 +351,7 @@ bool TRegFile::SetDWord(const QString& key, const QString& name, std::uint32_t v
 
 QByteArray TRegFile::Bytes() const {
     QByteArray out;
-    for (const Entry& e : FEntries)
+    for (const TEntry& e : FEntries)
         out += e.Raw;
     return out;
 }

@@ -53,7 +53,7 @@ public:
     QByteArray Bytes() const;
 
 private:
-    struct Entry {
+    struct TEntry {
         QByteArray Raw; // the physical lines, line ends included
         int Section = -1;
         bool IsKey = false;
@@ -66,7 +66,7 @@ private:
     bool SectionIs(int section, const QString& key) const;
     void EndLastLine();
 
-    std::vector<Entry> FEntries;
+    std::vector<TEntry> FEntries;
     std::vector<QString> FSections; // key name of each section, in file order
     QByteArray FNewline = "\n";
 };

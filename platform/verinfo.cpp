@@ -27,29 +27,29 @@ std::size_t BlockLength(const std::uint8_t* block) {
     return static_cast<std::size_t>(block[0] | block[1] << 8);
 }
 
-class File {
+class TFile {
 public:
-    explicit File(const char* path) {
+    explicit TFile(const char* path) {
         // Non-blocking, so that a FIFO cannot hang the open; only regular files are read.
         if (path)
             fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     }
-    ~File() {
+    ~TFile() {
         if (fd >= 0)
             ::close(fd);
     }
-    File(const File&) = delete;
-    File& operator=(const File&) = delete;
+    TFile(const TFile&) = delete;
+    TFile& operator=(const TFile&) = delete;
     int fd = -1;
 };
 
 // The first bytes of the version section, as many as a block can have.
 bool ReadSection(const char* path, std::vector<std::uint8_t>& out) {
-    File file(path);
+    TFile file(path);
     struct stat st {};
     if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0)
         return false;
-    ElfSection section;
+    TElfSection section;
     if (!FindElfSection(file.fd, static_cast<std::uint64_t>(st.st_size), SectionName, section))
         return false;
     out.resize(static_cast<std::size_t>(std::min<std::uint64_t>(section.Size, MaxBlock)));
@@ -62,7 +62,7 @@ std::size_t VersionBufferSize(const std::uint8_t* section, std::size_t sectionSi
     if (!section || sectionSize < 6)
         return 0;
     const std::size_t length = BlockLength(section);
-    verwalk::Entry root;
+    verwalk::TVerEntry root;
     if (length > sectionSize || !verwalk::ReadRoot(section, length, root))
         return 0;
     return Align4(length) + sizeof Marker + verwalk::SpareSize(length);
@@ -82,11 +82,11 @@ bool FillVersionBuffer(const std::uint8_t* section, std::size_t sectionSize, voi
     const std::size_t spareSize = verwalk::SpareSize(length);
 
     // Every text value of the tree, in UTF-8, at its place in the spare area.
-    verwalk::Entry root;
+    verwalk::TVerEntry root;
     verwalk::ReadRoot(block, length, root);
-    std::vector<verwalk::Entry> pending{root};
+    std::vector<verwalk::TVerEntry> pending{root};
     while (!pending.empty()) {
-        const verwalk::Entry e = pending.back();
+        const verwalk::TVerEntry e = pending.back();
         pending.pop_back();
         if (e.Type == 1) {
             const std::size_t at = verwalk::SpareOffset(e);
@@ -94,10 +94,10 @@ bool FillVersionBuffer(const std::uint8_t* section, std::size_t sectionSize, voi
             if (at < spareSize && room <= spareSize - at)
                 verwalk::ToUtf8(block, e, spare + at, room);
         }
-        verwalk::Entry child;
+        verwalk::TVerEntry child;
         for (bool more = verwalk::NextChild(block, e, nullptr, child); more;) {
             pending.push_back(child);
-            const verwalk::Entry previous = child;
+            const verwalk::TVerEntry previous = child;
             more = verwalk::NextChild(block, e, &previous, child);
         }
     }
@@ -130,11 +130,11 @@ int VerQueryValueA(const void* block, const char* subBlock, const void** value, 
         return 0;
     const auto* bytes = static_cast<const std::uint8_t*>(block);
     const std::size_t size = BlockLength(bytes);
-    verwalk::Entry root;
+    verwalk::TVerEntry root;
     if (!verwalk::ReadRoot(bytes, size, root) ||
         std::memcmp(bytes + Align4(size), Marker, sizeof Marker) != 0)
         return 0;
-    verwalk::Entry found;
+    verwalk::TVerEntry found;
     if (!verwalk::FindPath(bytes, root, subBlock, found))
         return 0;
     const void* at = bytes + found.ValueStart;

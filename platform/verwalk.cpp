@@ -61,7 +61,7 @@ char FoldAscii(char c) {
 
 } // namespace
 
-bool ReadEntry(const std::uint8_t* block, std::size_t limit, std::size_t start, Entry& out) {
+bool ReadEntry(const std::uint8_t* block, std::size_t limit, std::size_t start, TVerEntry& out) {
     if (start > limit || limit - start < 6)
         return false;
     const std::size_t length = Read16(block + start);
@@ -69,7 +69,7 @@ bool ReadEntry(const std::uint8_t* block, std::size_t limit, std::size_t start, 
     const std::uint16_t type = Read16(block + start + 4);
     if (length < 6 || length > limit - start || type > 1)
         return false;
-    Entry e;
+    TVerEntry e;
     e.Start = start;
     e.End = start + length;
     e.Type = type;
@@ -99,12 +99,13 @@ bool ReadEntry(const std::uint8_t* block, std::size_t limit, std::size_t start, 
     return true;
 }
 
-bool NextChild(const std::uint8_t* block, const Entry& parent, const Entry* previous, Entry& out) {
+bool NextChild(const std::uint8_t* block, const TVerEntry& parent, const TVerEntry* previous,
+               TVerEntry& out) {
     const std::size_t at = previous ? Align4(previous->End) : parent.ChildrenStart;
     return ReadEntry(block, parent.End, at, out);
 }
 
-bool KeyIs(const std::uint8_t* block, const Entry& entry, std::string_view name) {
+bool KeyIs(const std::uint8_t* block, const TVerEntry& entry, std::string_view name) {
     std::size_t matched = 0;
     bool same = true;
     DecodeUnits(block + entry.KeyStart, entry.KeyUnits, [&](char32_t cp) {
@@ -122,24 +123,25 @@ bool KeyIs(const std::uint8_t* block, const Entry& entry, std::string_view name)
     return same && matched == name.size();
 }
 
-bool ReadRoot(const std::uint8_t* block, std::size_t size, Entry& out) {
+bool ReadRoot(const std::uint8_t* block, std::size_t size, TVerEntry& out) {
     return ReadEntry(block, size, 0, out) && KeyIs(block, out, "VS_VERSION_INFO");
 }
 
-bool FindPath(const std::uint8_t* block, const Entry& root, std::string_view path, Entry& out) {
+bool FindPath(const std::uint8_t* block, const TVerEntry& root, std::string_view path,
+              TVerEntry& out) {
     if (!path.empty() && path.front() == '\\')
         path.remove_prefix(1);
-    Entry current = root;
+    TVerEntry current = root;
     while (!path.empty()) {
         const auto slash = path.find('\\');
         const std::string_view key = path.substr(0, slash);
         path = slash == std::string_view::npos ? std::string_view() : path.substr(slash + 1);
         if (key.empty())
             return false;
-        Entry child;
+        TVerEntry child;
         bool found = NextChild(block, current, nullptr, child);
         while (found && !KeyIs(block, child, key)) {
-            const Entry previous = child;
+            const TVerEntry previous = child;
             found = NextChild(block, current, &previous, child);
         }
         if (!found)
@@ -150,7 +152,7 @@ bool FindPath(const std::uint8_t* block, const Entry& root, std::string_view pat
     return true;
 }
 
-void ToUtf8(const std::uint8_t* block, const Entry& entry, char* out, std::size_t room) {
+void ToUtf8(const std::uint8_t* block, const TVerEntry& entry, char* out, std::size_t room) {
     if (room == 0)
         return;
     std::size_t used = 0;

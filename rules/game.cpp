@@ -241,7 +241,7 @@ void TGame::DefenceChosen(int i) {
     if (CheckGameOver())
         return;
     SetState(gsCPUTakes);
-    if (P.Table.DefenceCount() + Cpu().CardCount() == P.Table.AttackCount()) {
+    if (P.Table.NoRoomFor(Cpu().CardCount())) {
         SetMessage(msTaking);
         Pause(750);
         NoMoreClick();
@@ -261,7 +261,7 @@ void TGame::ThrowInWhileManTakes() {
     for (;;) {
         if (CheckGameOver())
             return;
-        if (P.Table.AttackCount() >= P.Table.DefenceCount() + Man().CardCount())
+        if (P.Table.NoRoomFor(Man().CardCount()))
             return;
         if (Stepping) {
             Awaiting = true;
@@ -351,7 +351,7 @@ bool TGame::PlayCard(int index) {
         if (!CanPlay(P.Role[ptMan], card))
             return false;
         Lay(ptMan, index, true);
-        if (P.Table.DefenceCount() + Cpu().CardCount() == P.Table.AttackCount())
+        if (P.Table.NoRoomFor(Cpu().CardCount()))
             NoMoreClick();
         return true;
     default:

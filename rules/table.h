@@ -14,6 +14,10 @@ public:
     int AttackCount() const { return Attack.size(); }
     int DefenceCount() const { return Defence.size(); }
     bool HasUnbeaten() const { return Attack.size() > Defence.size(); }
+    int Unbeaten() const { return Attack.size() - Defence.size(); }
+    // The unbeaten cards are as many as the defender holds: nothing more may be laid on them.
+    // A game never lays more than that, so "as many" and "at least as many" are the same.
+    bool NoRoomFor(int defenderCards) const { return Unbeaten() >= defenderCards; }
     // The last attacking card while it is unbeaten; only asked for while there is one.
     TCardId UnbeatenCard() const { return Attack.back(); }
 

@@ -1,10 +1,9 @@
 #include "tfstatistic.h"
 
 #include "glyphs.h"
+#include "screencentre.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QScreen>
 
 TfStatistic* fStatistic = nullptr;
 
@@ -36,18 +35,14 @@ TfStatistic::TfStatistic(QWidget* owner)
     Panel2 = new QFrame(this);
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setGeometry(0, 4 * RowHeight, ClientWidth, ClientHeight - 4 * RowHeight);
-    BitBtn2 = AddButton(6, QStringLiteral("ОК"), vesk::GlyphIcon(vesk::OkGlyphBitmap()), mrOk);
+    BitBtn2 = AddButton(6, QStringLiteral("ОК"), vesk::OkGlyph(vesk::TOkLook::Bitmap16), mrOk);
     BitBtn1 = AddButton(112, QStringLiteral("Очистить"), vesk::GlyphIcon(vesk::ClearGlyphBitmap()),
                         mrYes);
     BitBtn2->setDefault(true);
     setTabOrder(BitBtn2, BitBtn1);
     BitBtn2->setFocus();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    vesk::CentreOnScreen(this);
 }
 
 QFrame* TfStatistic::AddRow(int top, const QString& caption, QLabel*& captionLabel,

@@ -2,6 +2,7 @@
 // Small ELF files holding a given section, for the tests of the version block reader.
 
 #include <QByteArray>
+#include <QTest>
 
 #include <cstdint>
 #include <cstring>
@@ -81,7 +82,9 @@ inline Bytes ElfImage(const Bytes& data, const ElfParams& p = {}) {
         w.Put(0, 4);    // info
         w.Put(1, word); // alignment
         w.Put(0, word); // entry size
-        Q_ASSERT(w.out.size() - start == std::size_t(entSize));
+        // A header of the wrong size would make every later offset a lie.
+        QTest::qVerify(w.out.size() - start == std::size_t(entSize), "section header size",
+                       "a section header of the wrong size", __FILE__, __LINE__);
     };
     section(0, 0, 0, p.Extended ? 3 : 0, p.Extended ? 1 : 0);
     section(1, 3, strOff, std::uint64_t(strings.size()), 0);

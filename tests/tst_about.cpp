@@ -37,7 +37,7 @@ vesk::TMemoryStatus Figures(std::uint32_t load, std::uint64_t total, std::uint64
 }
 
 Bytes Block(const char* tableKey, const char* product, const char* version) {
-    verblock::VersionSource s;
+    verblock::TVersionSource s;
     s.Tables.push_back(
         {tableKey,
          {{"FileVersion", version}, {"LegalCopyright", "© 2026 test"}, {"ProductName", product}}});

@@ -1,6 +1,6 @@
 // The About dialog on a screen of two device pixels per layout pixel: the same layout, with
 // the icon and the check mark drawn at that density rather than blurred up.
-#include "okglyph.h"
+#include "glyphs.h"
 #include "tfabout.h"
 
 #include <QApplication>
@@ -55,7 +55,7 @@ private slots:
 
     // The check mark has a picture of its own at this density, not only the 18 x 18 one.
     void checkMarkAtTheDensity() {
-        const QIcon glyph = OkGlyph();
+        const QIcon glyph = vesk::OkGlyph(vesk::TOkLook::Smooth);
         const QPixmap small = glyph.pixmap(QSize(18, 18), 1.0);
         const QPixmap dense = glyph.pixmap(QSize(18, 18), qreal(Scale));
         QCOMPARE(small.size(), QSize(18, 18));

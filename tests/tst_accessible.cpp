@@ -1,4 +1,5 @@
 // What a screen reader is told: the cards, the places that hold them and the message line.
+#include "cardaccessible.h"
 #include "cardbatch.h"
 #include "gameplace.h"
 #include "modal.h"
@@ -47,6 +48,7 @@ class TestAccessible : public QObject {
 private slots:
     void initTestCase() {
         previous = QAccessible::installUpdateHandler(Record);
+        InstallCardAccessibility(); // the window does it; these cases also make cards alone
         // A platform bridge turns itself on a moment after it is made (under offscreen there
         // is none, and nothing is ever announced).
         if (QAccessible::isActive() || QGuiApplication::platformName() != "offscreen")

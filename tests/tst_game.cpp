@@ -1,7 +1,10 @@
-// The game flow and the human's moves, on arranged deals in a real main window.
-#include "artwork.h"
+// What only the window shows of the game: the button's caption and state, the message line,
+// the end-of-game box, clicks and raised cards, the secret chord and the pauses, on positions
+// laid out in a real main window. The rules themselves are the core's suites'.
 #include "modal.h"
+#include "notationcheck.h"
 #include "tfmain.h"
+#include "windowarranger.h"
 
 #include <QAction>
 #include <QFile>
@@ -11,28 +14,37 @@
 #include <QTimer>
 
 namespace {
-// "6C", "10H", "QS", "AD": rank then suit (clubs, diamonds, hearts, spades).
-int Num(const QString& s) {
-    static const QStringList ranks = {"6", "7", "8", "9", "10", "J", "Q", "K", "A"};
-    const int value = ranks.indexOf(s.left(s.size() - 1));
-    const int suit = QStringLiteral("CDHS").indexOf(s.back());
-    Q_ASSERT(value >= 0 && suit >= 0);
-    return suit * 10 + value;
-}
-QList<int> Nums(const QString& list) {
-    QList<int> out;
-    for (const QString& s : list.split(' ', Qt::SkipEmptyParts))
-        out << Num(s);
-    return out;
-}
 QString Names(const QList<TCard*>& cards) {
-    static const QStringList ranks = {"6", "7", "8", "9", "10", "J", "Q", "K", "A"};
-    QStringList out;
+    TCardList ids;
     for (const TCard* c : cards)
-        out << ranks[c->Value()] + QStringLiteral("CDHS")[c->Suit()];
-    return out.join(' ');
+        ids.push_back(c->Id());
+    return QString::fromStdString(CardNames(ids));
+}
+
+TPositionSpec Spec(const QString& man, const QString& cpu, const QString& trump, int stock = 0,
+                   const QString& next = {}) {
+    TPositionSpec spec;
+    spec.Man = man.toStdString();
+    spec.Cpu = cpu.toStdString();
+    spec.Trump = trump.toStdString();
+    spec.Stock = stock;
+    spec.Next = next.toStdString();
+    spec.FirstBout = true; // as a deal leaves it
+    return spec;
 }
 } // namespace
+
+// Lays a position out in the window and checks that its widgets show what its core holds.
+#define ARRANGE(spec)                                                                              \
+    do {                                                                                           \
+        VERIFY_NOTATION(TWindowArranger::Arrange(*window, spec));                                  \
+        SAME_AS_CORE();                                                                            \
+    } while (false)
+#define SAME_AS_CORE()                                                                             \
+    do {                                                                                           \
+        const QString differs = TWindowArranger::Differences(*window);                             \
+        QVERIFY2(differs.isEmpty(), qPrintable(differs));                                          \
+    } while (false)
 
 class TfMainProbe {
 public:
@@ -51,51 +63,12 @@ public:
     }
     ~TfMainProbe() { vesk::SetModalHook(nullptr); }
 
-    // A new game as the program deals it, but with the given hands, the trump card and the
-    // number of cards left in the stock (the trump card included); no turn is announced.
-    void Arrange(const QString& man, const QString& cpu, const QString& trump, int stock = 0,
-                 const QString& nextInStock = {}) {
-        w.PlayerPlace1->ClearHand();
-        w.PlayerPlace2->ClearHand();
-        w.PlayerPlace2->SetFaced(false);
-        w.CardBatch->show();
-        w.FirstBout = true;
-        w.SetState(gsIdle);
-        w.bbtStop->setEnabled(true);
-        w.CardBatch->Shuffle();
-        const QList<int> m = Nums(man), c = Nums(cpu), next = Nums(nextInStock);
-        const int t = Num(trump);
-        QList<int> rest;
-        for (int n = 0; n < 39; ++n)
-            if (n % 10 != 9 && n != t && !m.contains(n) && !c.contains(n) && !next.contains(n))
-                rest << n;
-        // Bottom to top: the trump card, the stock, then what is dealt or discarded.
-        QList<int> order = {t};
-        while (order.size() + next.size() < stock)
-            order << rest.takeFirst();
-        for (int i = int(next.size()) - 1; i >= 0; --i)
-            order << next[i];
-        order << rest << m << c;
-        Q_ASSERT(order.size() == 36);
-        auto& cards = w.CardBatch->Cards;
-        for (int i = 0; i < 36; ++i) {
-            cards[i]->SetCardNomber(std::uint8_t(order[i]));
-            cards[i]->FaceBitmap = LoadCardBitmap(cards[i]->Suit(), cards[i]->Value());
-            cards[i]->IsTrump = cards[i]->Suit() == t / 10;
-        }
-        while (w.CardBatch->Count() > stock) {
-            TCard* card = w.CardBatch->PopCard();
-            if (m.contains(card->CardNomber()))
-                w.PlayerPlace1->AddCard(card);
-            else if (c.contains(card->CardNomber()))
-                w.PlayerPlace2->AddCard(card);
-            else
-                card->SetParentControl(nullptr);
-        }
-    }
     TCard* InHand(TPlayerPlace* hand, const QString& name) {
+        TCardId id{};
+        if (!ParseCard(name.toStdString(), id).empty())
+            return nullptr;
         for (TCard* c : hand->Cards)
-            if (c->CardNomber() == Num(name))
+            if (c->Id() == id)
                 return c;
         return nullptr;
     }
@@ -167,85 +140,50 @@ private slots:
         QVERIFY(window->CardBatch->isHidden());
     }
 
-    void firstLeader_data() {
-        QTest::addColumn<QString>("man");
-        QTest::addColumn<QString>("cpu");
-        QTest::addColumn<QString>("trump");
-        QTest::addColumn<bool>("manLeads");
-        QTest::newRow("jack up: lower lowest trump") << "7H KC"
-                                                     << "9H 6H"
-                                                     << "JH" << false;
-        QTest::newRow("jack up: man lower") << "6H AS"
-                                            << "7H 8H"
-                                            << "JH" << true;
-        QTest::newRow("ten: higher highest trump") << "7H 8H"
-                                                   << "9H 6C"
-                                                   << "10H" << false;
-        QTest::newRow("ten: man higher") << "AH 6C"
-                                         << "KH QH"
-                                         << "10H" << true;
-        QTest::newRow("high, only the computer holds one") << "6C 7C"
-                                                           << "8H 6D"
-                                                           << "AH" << false;
-        QTest::newRow("low, only the man holds one") << "6S 7C"
-                                                     << "8C 6D"
-                                                     << "9S" << true;
-        QTest::newRow("high, no trumps: man leads") << "6C 7C"
-                                                    << "8C 6D"
-                                                    << "QS" << true;
-        QTest::newRow("low, no trumps: computer leads") << "6C 7C"
-                                                        << "8C 6D"
-                                                        << "9S" << false;
-    }
-    void firstLeader() {
-        QFETCH(QString, man);
-        QFETCH(QString, cpu);
-        QFETCH(QString, trump);
-        QFETCH(bool, manLeads);
-        probe->Arrange(man, cpu, trump, 24);
-        QCOMPARE(probe->First(), manLeads ? window->PlayerPlace1 : window->PlayerPlace2);
-        // The winner of the last decided game leads whatever the trumps.
-        probe->SetLastWinner(window->PlayerPlace1);
-        QCOMPARE(probe->First(), window->PlayerPlace1);
-        probe->SetLastWinner(window->PlayerPlace2);
-        QCOMPARE(probe->First(), window->PlayerPlace2);
+    // The window hands the game its last winner by hand; the rule of trumps is the core's.
+    void firstLeaderFollowsTheWindowsLastWinner() {
+        ARRANGE(Spec("7H KC", "9H 6H", "JH", 24)); // the lower lowest trump: the computer's
+        QCOMPARE(probe->First(), cpu);
+        probe->SetLastWinner(man);
+        QCOMPARE(probe->First(), man);
+        probe->SetLastWinner(cpu);
+        QCOMPARE(probe->First(), cpu);
+        probe->SetLastWinner(nullptr);
+        QCOMPARE(probe->First(), cpu);
     }
 
-    void refillOrder_data() {
+    // Refilling moves the cards from the pile into the hands as the core draws them.
+    void refillMovesTheWidgets_data() {
+        QTest::addColumn<QString>("man");
         QTest::addColumn<int>("state");
-        QTest::addColumn<bool>("manFirst");
-        QTest::newRow("computer led, beaten by the man") << int(gsCPUAttack) << true;
-        QTest::newRow("man led, beaten") << int(gsManAttack) << false;
-        QTest::newRow("man took") << int(gsManTakes) << false;
-        QTest::newRow("computer took") << int(gsCPUTakes) << false;
-        QTest::newRow("the deal") << int(gsIdle) << false;
+        QTest::addColumn<int>("manCards");
+        QTest::addColumn<int>("cpuCards");
+        QTest::addColumn<int>("stock");
+        QTest::newRow("the man draws first") << "6C 7C 8C 9C" << int(gsCPUAttack) << 6 << 5 << 0;
+        QTest::newRow("the computer draws first")
+            << "6C 7C 8C 9C" << int(gsManAttack) << 5 << 6 << 0;
+        QTest::newRow("a full hand is only arranged")
+            << "6C 7C 8C 9C 10C JC QC" << int(gsManTakes) << 7 << 6 << 1;
     }
-    void refillOrder() {
+    void refillMovesTheWidgets() {
+        QFETCH(QString, man);
         QFETCH(int, state);
-        QFETCH(bool, manFirst);
-        // Four cards each, three in the stock: the first draws two, the second one.
-        probe->Arrange("6C 7C 8C 9C", "6D 7D 8D 9D", "6H", 3, "10S JS");
+        QFETCH(int, manCards);
+        QFETCH(int, cpuCards);
+        QFETCH(int, stock);
+        ARRANGE(Spec(man, "6D 7D 8D 9D", "6H", 3, "10S JS"));
         probe->SetState(TGameState(state));
         probe->Refill();
-        TPlayerPlace* first = manFirst ? man : cpu;
-        TPlayerPlace* second = manFirst ? cpu : man;
-        QCOMPARE(int(first->CardCount()), 6);
-        QCOMPARE(int(second->CardCount()), 5);
-        QCOMPARE(int(window->CardBatch->Count()), 0);
-        // One card at a time from the top: the first hand got the top two.
-        QVERIFY(probe->InHand(first, "10S") && probe->InHand(first, "JS"));
-        QVERIFY(probe->InHand(second, "6H")); // the trump card is drawn last
+        SAME_AS_CORE();
+        QCOMPARE(int(this->man->CardCount()), manCards);
+        QCOMPARE(int(cpu->CardCount()), cpuCards);
+        QCOMPARE(int(window->CardBatch->Count()), stock);
+        for (TCard* c : this->man->Cards)
+            QVERIFY(c->isVisibleTo(window.get()));
     }
 
-    void fullHandIsOnlyArranged() {
-        probe->Arrange("6C 7C 8C 9C 10C JC QC", "6D 7D 8D 9D", "6H", 5);
-        probe->SetState(gsManTakes);
-        probe->Refill();
-        QCOMPARE(int(man->CardCount()), 7);
-        QCOMPARE(int(cpu->CardCount()), 6);
-        QCOMPARE(int(window->CardBatch->Count()), 3);
-    }
-
+    // The box comes after the message and the button; the counters, the computer's cards shown
+    // to a winner, and the window's last winner.
     void endings_data() {
         QTest::addColumn<QString>("man");
         QTest::addColumn<QString>("cpu");
@@ -276,10 +214,11 @@ private slots:
         QFETCH(QString, play);
         QFETCH(QString, box);
         QFETCH(int, counters);
-        probe->Arrange(man, cpu, "6H");
+        ARRANGE(Spec(man, cpu, "6H"));
         probe->SetTurn(manLeads ? this->man : this->cpu);
         for (const QString& c : play.split(' '))
             probe->DoubleClick(c);
+        SAME_AS_CORE();
         QCOMPARE(probe->State(), gsOver);
         QCOMPARE(probe->Counters(), counters);
         QCOMPARE(probe->boxes,
@@ -291,12 +230,13 @@ private slots:
     }
 
     void computerWinsByThrowingInWhileManTakes() {
-        probe->Arrange("7C 8C 9C", "6C 6D 6S", "6H");
+        ARRANGE(Spec("7C 8C 9C", "6C 6D 6S", "6H"));
         probe->SetTurn(cpu); // the end game leads the pair's last card: the six of spades
         QCOMPARE(Names(window->GamePlace->AttackCards), QStringLiteral("6S"));
         QCOMPARE(probe->Message(), QStringLiteral("По-моему, Вам надо брать!"));
         QCOMPARE(probe->Button(), QStringLiteral("Беру!"));
         probe->Take();
+        SAME_AS_CORE();
         QCOMPARE(probe->State(), gsOver);
         QCOMPARE(probe->Counters(), 10);
         QCOMPARE(Names(man->Cards), QStringLiteral("6C 7C 8C 9C 6D 6S")); // the table came along
@@ -304,6 +244,7 @@ private slots:
         QCOMPARE(probe->boxes.size(), 2); // no new turn, no second box
     }
 
+    // The button through the bouts that keep or lift the first bout's limit.
     void firstBoutLimit_data() {
         QTest::addColumn<bool>("computerTakes");
         QTest::addColumn<bool>("firstBoutAfter");
@@ -315,7 +256,7 @@ private slots:
         QFETCH(bool, firstBoutAfter);
         if (computerTakes) {
             // The computer cannot beat the ace and the stock is thick: it takes.
-            probe->Arrange("AC 7D 8D 9D 10D JD", "6C 7C 6S 7S 8S 9S", "6H", 24);
+            ARRANGE(Spec("AC 7D 8D 9D 10D JD", "6C 7C 6S 7S 8S 9S", "6H", 24));
             probe->SetTurn(man);
             probe->DoubleClick("AC");
             QCOMPARE(probe->State(), gsCPUTakes);
@@ -325,21 +266,25 @@ private slots:
             QCOMPARE(int(cpu->CardCount()), 7);
             QCOMPARE(probe->State(), gsManAttack);
         } else {
-            probe->Arrange("6S 7S 8S 9S 10S JS", "AC 7D 8D 9D 10D JD", "6H", 24);
+            ARRANGE(Spec("6S 7S 8S 9S 10S JS", "AC 7D 8D 9D 10D JD", "6H", 24));
             probe->SetTurn(cpu);
             QCOMPARE(probe->State(), gsCPUAttack);
             probe->Take();                         // "Беру!"
             QCOMPARE(probe->State(), gsCPUAttack); // the computer leads again
         }
+        SAME_AS_CORE();
         QCOMPARE(probe->FirstBout(), firstBoutAfter);
     }
 
     void buttonAndMessagesThroughABout() {
-        probe->Arrange("6C 6D 9S 10S JS QS", "7C 7D 8S AS KH QH", "6H", 24);
+        ARRANGE(Spec("6C 6D 9S 10S JS QS", "7C 7D 8S AS KH QH", "6H", 24));
         probe->SetTurn(man);
         QCOMPARE(probe->Message(), QStringLiteral(" Ваш Ход!"));
         QCOMPARE(probe->Button(), QStringLiteral("Бито!"));
         QVERIFY(!window->bbtStop->isEnabled());
+        probe->Click(window->bbtStop); // a bout is not closed before its first card
+        QCOMPARE(probe->State(), gsManAttack);
+        QCOMPARE(int(man->CardCount()), 6);
         probe->DoubleClick("6C");
         QVERIFY(window->bbtStop->isEnabled());
         QCOMPARE(Names(window->GamePlace->DefenceCards), QStringLiteral("7C"));
@@ -351,6 +296,7 @@ private slots:
         probe->DoubleClick("6D");
         QCOMPARE(Names(window->GamePlace->DefenceCards), QStringLiteral("7C 7D"));
         QCOMPARE(probe->Message(), QStringLiteral("По-моему, хватит"));
+        SAME_AS_CORE();
         probe->Take(); // "Бито!"
         QCOMPARE(probe->State(), gsCPUAttack);
         QCOMPARE(probe->Button(), QStringLiteral("Беру!"));
@@ -360,20 +306,23 @@ private slots:
         QCOMPARE(int(cpu->CardCount()), 5);
         QCOMPARE(int(window->GamePlace->AttackCount()), 1);
         QVERIFY(!probe->FirstBout());
+        SAME_AS_CORE();
     }
 
     void computerTakesAtOnceWhenFull() {
         // The computer holds one card and declines: no room for more, it takes at once.
-        probe->Arrange("AC 6S", "6D", "6H", 0);
+        ARRANGE(Spec("AC 6S", "6D", "6H", 0));
         probe->SetTurn(man);
         probe->DoubleClick("AC");
+        SAME_AS_CORE();
         QCOMPARE(int(cpu->CardCount()), 2);
         QCOMPARE(probe->State(), gsManAttack);
         QCOMPARE(probe->Message(), QStringLiteral(" Ваш Ход!"));
+        QCOMPARE(probe->Button(), QStringLiteral("Бито!"));
     }
 
     void throwInWhileComputerTakes() {
-        probe->Arrange("AC AD 9S 10S JS QS", "6C 7S 8S", "6H", 0);
+        ARRANGE(Spec("AC AD 9S 10S JS QS", "6C 7S 8S", "6H", 0));
         probe->SetTurn(man);
         probe->DoubleClick("AC");
         QCOMPARE(probe->State(), gsCPUTakes);
@@ -383,16 +332,20 @@ private slots:
         QCOMPARE(probe->Button(), QStringLiteral("Больше нету!"));
         probe->DoubleClick("9S"); // not on the table: refused
         QCOMPARE(int(window->GamePlace->AttackCount()), 2);
+        QVERIFY(probe->InHand(man, "9S")->Selected); // raised, and left raised
+        QCOMPARE(probe->InHand(man, "9S")->y(), 0);
+        SAME_AS_CORE();
     }
 
     void ownBeatersComeBackSelected() {
-        probe->Arrange("7D 9S 10S JS QS KS", "6C 6D 8C 9C 10C JC", "6H", 24);
+        ARRANGE(Spec("7D 9S 10S JS QS KS", "6C 6D 8C 9C 10C JC", "6H", 24));
         probe->SetTurn(cpu); // a pair of sixes, the higher suit first
         QCOMPARE(Names(window->GamePlace->AttackCards), QStringLiteral("6D"));
         probe->DoubleClick("7D");
         // The computer throws in the six of clubs; the man takes.
         QCOMPARE(Names(window->GamePlace->AttackCards), QStringLiteral("6D 6C"));
         probe->Take();
+        SAME_AS_CORE();
         TCard* own = probe->InHand(man, "7D");
         TCard* theirs = probe->InHand(man, "6C");
         QVERIFY(own && theirs);
@@ -418,7 +371,7 @@ private slots:
         QFETCH(int, mods);
         QFETCH(int, buttons);
         QFETCH(bool, turns);
-        probe->Arrange("6C", "7C", "6H", 10);
+        ARRANGE(Spec("6C", "7C", "6H", 10));
         auto press = [&] {
             TfMainProbe::Send(window->GamePlace, QEvent::MouseButtonPress,
                               Qt::MouseButtons(buttons), Qt::KeyboardModifiers(mods));
@@ -428,10 +381,11 @@ private slots:
         QCOMPARE(cpu->Cards[0]->Faced(), turns);
         press();
         QVERIFY(!cpu->Faced());
+        SAME_AS_CORE(); // the play is not touched
     }
 
     void newGameRightAfterYourTurn() {
-        probe->Arrange("6C 7C 8C 9C 10C JC", "6D 7D 8D 9D 10D JD", "6H", 24);
+        ARRANGE(Spec("6C 7C 8C 9C 10C JC", "6D 7D 8D 9D 10D JD", "6H", 24));
         probe->SetTurn(man);
         QVERIFY(!window->bbtStop->isEnabled());
         TCardBatch::SeedSource = [] { return 3u; };
@@ -442,6 +396,23 @@ private slots:
         QVERIFY(window->bbtStop->isEnabled());
         QCOMPARE(probe->Counters(), 0); // an abandoned game counts nothing
         QCOMPARE(probe->LastWinner(), cpu);
+        SAME_AS_CORE();
+    }
+
+    // The arranger's check sees a window whose widgets went their own way.
+    void differencesAreFound() {
+        ARRANGE(Spec("6C 7C", "8D", "6H", 10, "AS"));
+        window->PlayerPlace1->AddCard(window->CardBatch->PopCard()); // only the widgets
+        QVERIFY(!TWindowArranger::Differences(*window).isEmpty());
+        ARRANGE(Spec("6C 7C", "8D", "6H", 10, "AS"));
+        window->GamePlace->PutAttack(window->PlayerPlace2->ExtractCard(0));
+        QVERIFY(!TWindowArranger::Differences(*window).isEmpty());
+        ARRANGE(Spec("6C 7C", "8D", "6H", 10, "AS"));
+        window->bbtStop->setEnabled(false);
+        QVERIFY(!TWindowArranger::Differences(*window).isEmpty());
+        ARRANGE(Spec("6C 7C", "8D", "6H", 10, "AS"));
+        window->lMessage->setText(QStringLiteral("?"));
+        QVERIFY(!TWindowArranger::Differences(*window).isEmpty());
     }
 
     void pauseBlocksInputAndDefersClose() {

@@ -398,7 +398,7 @@ private slots:
         QCOMPARE(int(TfMainProbe::State(w)), int(gsCPUAttack));
         auto raised = [&w] { return w.PlayerPlace1->RaisedCard(); };
         {
-            InputBlocker pause;
+            TInputBlocker pause;
             QTest::keyClick(&w, Qt::Key_Right);
             QTest::keyClick(&w, Qt::Key_Up);
         }

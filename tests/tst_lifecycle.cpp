@@ -4,7 +4,6 @@
 // set up as the program's entry sets itself up), so that the signal is a real one and the exit
 // runs to its end, under LeakSanitizer too in the sanitizer build. The program must end
 // cleanly and store its settings exactly once.
-#include "eventloop.h"
 #include "gamedriver.h"
 #include "modal.h"
 #include "registry.h"
@@ -161,7 +160,6 @@ private:
 
 // The child: the program's entry with a scenario added. Prints each value the store writes.
 int Child(int argc, char** argv) {
-    ChoosePlainEventLoop();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Игра в Веска"));
     QByteArrayList writes;

@@ -23,17 +23,17 @@ namespace {
 
 const QString ProductName = QStringLiteral("Игра в \"Веска\"");
 
-verblock::StringTable Table(const char* key, const QString& product,
-                            const QString& version = QStringLiteral("1.0.0.37")) {
+verblock::TStringTable Table(const char* key, const QString& product,
+                             const QString& version = QStringLiteral("1.0.0.37")) {
     return {key,
             {{"FileVersion", version.toStdString()},
              {"LegalCopyright", "© 2026"},
              {"ProductName", product.toStdString()}}};
 }
 
-verblock::VersionSource Source(std::vector<verblock::StringTable> tables,
-                               std::vector<std::uint32_t> translations) {
-    verblock::VersionSource s;
+verblock::TVersionSource Source(std::vector<verblock::TStringTable> tables,
+                                std::vector<std::uint32_t> translations) {
+    verblock::TVersionSource s;
     s.Fixed.FileVersionMS = 0x00010000;
     s.Fixed.FileVersionLS = 37;
     s.Tables = std::move(tables);
@@ -41,11 +41,11 @@ verblock::VersionSource Source(std::vector<verblock::StringTable> tables,
     return s;
 }
 
-verblock::VersionSource Ours() {
+verblock::TVersionSource Ours() {
     return Source({Table("041904E3", ProductName)}, {0x04E30419});
 }
 
-Bytes Encode(const verblock::VersionSource& s) {
+Bytes Encode(const verblock::TVersionSource& s) {
     return verblock::EncodeVersionBlock(s);
 }
 
@@ -283,7 +283,7 @@ private slots:
 
     void translationTooShort() {
         // A table of 2 bytes holds no 32-bit entry; nothing past it may be read as one.
-        verblock::Node root = verblock::BuildTree(Ours());
+        verblock::TNode root = verblock::BuildTree(Ours());
         root.Children.back().Children.back().Value = {0x19, 0x04};
         const TVersionInfo info(WriteBlock("short-translation", verblock::Encode(root)));
         QVERIFY(info.FLoaded);
@@ -294,8 +294,8 @@ private slots:
 
     void binaryEntryWhereAStringShouldBe() {
         // ProductName typed binary, its two bytes raw 16-bit text with no zero after them.
-        verblock::Node root = verblock::BuildTree(Ours());
-        for (verblock::Node& n : root.Children.front().Children.front().Children) {
+        verblock::TNode root = verblock::BuildTree(Ours());
+        for (verblock::TNode& n : root.Children.front().Children.front().Children) {
             if (n.Key == "ProductName") {
                 n.Text = false;
                 n.TextValue.reset();
@@ -323,7 +323,7 @@ private slots:
     }
 
     void loneSurrogateBecomesReplacement() {
-        verblock::Node root = verblock::BuildTree(Ours());
+        verblock::TNode root = verblock::BuildTree(Ours());
         Bytes block = verblock::Encode(root);
         // "В" of the product name (U+0412) made a lone high surrogate.
         const Bytes needle = {0x12, 0x04, 0x35, 0x04, 0x41, 0x04}; // "Вес"
@@ -371,7 +371,7 @@ private slots:
         // Such a key exists, but the path to it does not fit the 256-character buffer.
         const std::string longName(240, 'N');
         const std::string fitting(230, 'F');
-        verblock::VersionSource s = Ours();
+        verblock::TVersionSource s = Ours();
         s.Tables[0].Strings.push_back({longName, "too far"});
         s.Tables[0].Strings.push_back({fitting, "near enough"});
         const TVersionInfo info(WriteBlock("long", Encode(s)));
@@ -550,7 +550,7 @@ private slots:
         const QByteArray path = QFile::encodeName(WriteBlock("find", block, {.Bits = 32}));
         const int fd = ::open(path.constData(), O_RDONLY);
         QVERIFY(fd >= 0);
-        vesk::ElfSection section;
+        vesk::TElfSection section;
         const bool found = vesk::FindElfSection(
             fd, std::uint64_t(QFileInfo(QFile::decodeName(path)).size()), "vesk_version", section);
         Bytes read(section.Size);

@@ -221,7 +221,7 @@ QString TGameDriver::Invariants() const {
     if (W->State != gsOver) {
         const TPlayerPlace* defender =
             W->PlayerPlace1->Role == 2 ? W->PlayerPlace1 : W->PlayerPlace2;
-        if (a - d > defender->CardCount())
+        if (W->FGame.P.Table.Unbeaten() > defender->CardCount())
             return QStringLiteral("more unbeaten cards than the defender holds");
     }
     return {};

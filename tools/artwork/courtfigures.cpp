@@ -9,18 +9,18 @@ namespace {
 // o olive, r red, m maroon, b blue, n navy, g green, l lime, t teal, a aqua, p purple,
 // f fuchsia, s silver, d gray. The suit's own colours: A robe, B robe pattern, C second
 // garment, D its pattern, E jewels and plume.
-struct Scheme {
+struct TScheme {
     QRgb a, b, c, d, e;
 };
 
-constexpr Scheme Schemes[4] = {
+constexpr TScheme Schemes[4] = {
     {Palette::Green, Palette::Lime, Palette::Red, Palette::Yellow, Palette::Blue},     // clubs
     {Palette::Red, Palette::Maroon, Palette::Blue, Palette::Yellow, Palette::Green},   // diamonds
     {Palette::Purple, Palette::Fuchsia, Palette::Red, Palette::Yellow, Palette::Teal}, // hearts
     {Palette::Blue, Palette::Navy, Palette::Yellow, Palette::Red, Palette::Green},     // spades
 };
 
-QRgb ColourOf(char c, const Scheme& s) {
+QRgb ColourOf(char c, const TScheme& s) {
     switch (c) {
     case 'k':
         return Palette::Black;
@@ -193,7 +193,7 @@ kkkkkkwwkCCkkkwwkwwwkCCCkwwwkwwkkkkkAAAAAAAk.
 
 QImage UpperHalf(int suit, int value) {
     const char* art = value == 5 ? Jack : value == 6 ? Queen : King;
-    const Scheme& scheme = Schemes[suit];
+    const TScheme& scheme = Schemes[suit];
     QImage half = PixelArt::FromRows(art, [&](char c) { return ColourOf(c, scheme); });
     // Every drawing is exactly the size of the half frame.
     return half.copy(0, 0, HalfWidth, HalfHeight);

@@ -16,7 +16,7 @@ constexpr int LeftColumn = 17;
 constexpr int MiddleColumn = 30;
 constexpr int RightColumn = 43;
 
-struct PipPlace {
+struct TPipPlace {
     int left;
     int top;
     bool turned;
@@ -25,8 +25,8 @@ struct PipPlace {
 // Two columns of three (six to eight) or four (nine, ten) and the extra pips in the middle
 // column; every place in the lower half has its mirror above it, so the picture reads the
 // same both ways up.
-std::vector<PipPlace> Places(int value) {
-    std::vector<PipPlace> places;
+std::vector<TPipPlace> Places(int value) {
+    std::vector<TPipPlace> places;
     auto sides = [&](int top, bool turned) {
         places.push_back({LeftColumn, top, turned});
         places.push_back({RightColumn, top, turned});
@@ -89,7 +89,7 @@ QImage NumberFace(int suit, int value, int scale) {
     }
     const QImage slot = Slot(suit, scale, ink);
     const QImage turned = PixelArt::Turned(slot);
-    for (const PipPlace& place : Places(value))
+    for (const TPipPlace& place : Places(value))
         PixelArt::Blit(card, place.turned ? turned : slot, place.left * scale, place.top * scale);
     return card;
 }

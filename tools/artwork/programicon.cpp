@@ -32,10 +32,10 @@ constexpr const char* SmallDiamond = R"(
 .#.
 )";
 
-struct Diamond {
+struct TDiamond {
     qreal cx, cy, hw, hh; // centre and half sizes, in 32-pixel units
 };
-constexpr Diamond Diamonds[3] = {{15.5, 15.5, 4.5, 6.5}, {10.5, 7, 1.5, 2}, {20.5, 24, 1.5, 2}};
+constexpr TDiamond Diamonds[3] = {{15.5, 15.5, 4.5, 6.5}, {10.5, 7, 1.5, 2}, {20.5, 24, 1.5, 2}};
 
 // The field and the card, in the coordinates of the 32 x 32 icon.
 void DrawCard(QPainter& p) {
@@ -52,7 +52,7 @@ void DrawCard(QPainter& p) {
 }
 
 void DrawDiamonds(QPainter& p) {
-    for (const Diamond& d : Diamonds) {
+    for (const TDiamond& d : Diamonds) {
         QPainterPath path;
         path.moveTo(d.cx, d.cy - d.hh);
         path.lineTo(d.cx + d.hw, d.cy);

@@ -32,7 +32,7 @@ void AppendText(std::vector<std::uint8_t>& out, const std::u16string& text) {
     Append16(out, 0);
 }
 
-void EncodeInto(std::vector<std::uint8_t>& out, const Node& node) {
+void EncodeInto(std::vector<std::uint8_t>& out, const TNode& node) {
     // Offsets are aligned relative to the block, which starts the vector.
     Align(out);
     const std::size_t start = out.size();
@@ -56,7 +56,7 @@ void EncodeInto(std::vector<std::uint8_t>& out, const Node& node) {
         AppendText(out, text);
     else if (!node.Text)
         out.insert(out.end(), node.Value.begin(), node.Value.end());
-    for (const Node& child : node.Children)
+    for (const TNode& child : node.Children)
         EncodeInto(out, child);
     const std::size_t length = out.size() - start;
     if (length > 0xFFFF)
@@ -64,8 +64,8 @@ void EncodeInto(std::vector<std::uint8_t>& out, const Node& node) {
     Put16(out, start, static_cast<std::uint32_t>(length));
 }
 
-Node TextNode(const std::string& key, const std::string& value) {
-    Node n;
+TNode TextNode(const std::string& key, const std::string& value) {
+    TNode n;
     n.Key = key;
     n.Text = true;
     n.TextValue = value;
@@ -117,13 +117,13 @@ std::u16string Utf16(const std::string& utf8) {
     return out;
 }
 
-std::vector<std::uint8_t> Encode(const Node& root) {
+std::vector<std::uint8_t> Encode(const TNode& root) {
     std::vector<std::uint8_t> out;
     EncodeInto(out, root);
     return out;
 }
 
-std::vector<std::uint8_t> FixedInfoBytes(const FixedInfo& f) {
+std::vector<std::uint8_t> FixedInfoBytes(const TFixedInfo& f) {
     std::vector<std::uint8_t> out;
     for (std::uint32_t v : {0xFEEF04BDu, 0x00010000u, f.FileVersionMS, f.FileVersionLS,
                             f.ProductVersionMS, f.ProductVersionLS, f.FileFlagsMask, f.FileFlags,
@@ -132,16 +132,16 @@ std::vector<std::uint8_t> FixedInfoBytes(const FixedInfo& f) {
     return out;
 }
 
-Node BuildTree(const VersionSource& source) {
-    Node root;
+TNode BuildTree(const TVersionSource& source) {
+    TNode root;
     root.Key = "VS_VERSION_INFO";
     root.Value = FixedInfoBytes(source.Fixed);
 
-    Node strings;
+    TNode strings;
     strings.Key = "StringFileInfo";
     strings.Text = true;
-    for (const StringTable& table : source.Tables) {
-        Node t;
+    for (const TStringTable& table : source.Tables) {
+        TNode t;
         t.Key = table.Key;
         t.Text = true;
         for (const auto& [name, value] : table.Strings)
@@ -149,10 +149,10 @@ Node BuildTree(const VersionSource& source) {
         strings.Children.push_back(t);
     }
 
-    Node vars;
+    TNode vars;
     vars.Key = "VarFileInfo";
     vars.Text = true;
-    Node translation;
+    TNode translation;
     translation.Key = "Translation";
     for (std::uint32_t entry : source.Translations)
         Append32(translation.Value, entry);

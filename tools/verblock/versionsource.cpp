@@ -88,7 +88,7 @@ void Version(const std::string& text, int line, std::uint32_t& ms, std::uint32_t
     ls = parts[2] << 16 | parts[3];
 }
 
-void SetFixed(FixedInfo& fixed, const std::string& name, const std::string& value, int line) {
+void SetFixed(TFixedInfo& fixed, const std::string& name, const std::string& value, int line) {
     if (name == "FileVersion")
         Version(value, line, fixed.FileVersionMS, fixed.FileVersionLS);
     else if (name == "ProductVersion")
@@ -133,9 +133,9 @@ void AddTranslations(std::vector<std::uint32_t>& out, const std::string& value, 
 
 } // namespace
 
-VersionSource ParseVersionSource(std::istream& in) {
-    enum class Section { None, Fixed, Strings, Translations } section = Section::None;
-    VersionSource source;
+TVersionSource ParseVersionSource(std::istream& in) {
+    enum class TSection { None, Fixed, Strings, Translations } section = TSection::None;
+    TVersionSource source;
     std::string raw;
     int line = 0;
     while (std::getline(in, raw)) {
@@ -148,15 +148,15 @@ VersionSource ParseVersionSource(std::istream& in) {
                 Fail(line, "unclosed section header");
             const std::string head = Trim(text.substr(1, text.size() - 2));
             if (head == "fixed") {
-                section = Section::Fixed;
+                section = TSection::Fixed;
             } else if (head == "translations") {
-                section = Section::Translations;
+                section = TSection::Translations;
             } else if (head.rfind("strings ", 0) == 0) {
                 const std::string key = Trim(head.substr(8));
                 if (key.size() != 8 || key.find_first_not_of("0123456789ABCDEF") != key.npos)
                     Fail(line, "a string table key is 8 upper-case hex digits: " + key);
                 source.Tables.push_back({key, {}});
-                section = Section::Strings;
+                section = TSection::Strings;
             } else {
                 Fail(line, "unknown section: " + head);
             }
@@ -170,15 +170,15 @@ VersionSource ParseVersionSource(std::istream& in) {
         if (name.empty())
             Fail(line, "empty name");
         switch (section) {
-        case Section::None:
+        case TSection::None:
             Fail(line, "an item before any section");
-        case Section::Fixed:
+        case TSection::Fixed:
             SetFixed(source.Fixed, name, value, line);
             break;
-        case Section::Strings:
+        case TSection::Strings:
             source.Tables.back().Strings.emplace_back(name, value);
             break;
-        case Section::Translations:
+        case TSection::Translations:
             if (name != "Translation")
                 Fail(line, "unknown item: " + name);
             AddTranslations(source.Translations, value, line);

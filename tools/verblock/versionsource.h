@@ -9,7 +9,7 @@
 namespace verblock {
 
 // The fixed part of a version block, in the order of its fields in the file.
-struct FixedInfo {
+struct TFixedInfo {
     std::uint32_t FileVersionMS = 0;
     std::uint32_t FileVersionLS = 0;
     std::uint32_t ProductVersionMS = 0;
@@ -24,20 +24,20 @@ struct FixedInfo {
 };
 
 // One string table: its key (language and code page in hex) and its values, in order.
-struct StringTable {
+struct TStringTable {
     std::string Key;
     std::vector<std::pair<std::string, std::string>> Strings; // UTF-8
 };
 
 // Everything a version block holds.
-struct VersionSource {
-    FixedInfo Fixed;
-    std::vector<StringTable> Tables;
+struct TVersionSource {
+    TFixedInfo Fixed;
+    std::vector<TStringTable> Tables;
     std::vector<std::uint32_t> Translations; // language in the low half, code page in the high
 };
 
 // Reads the readable form ("[fixed]", "[strings KEY]", "[translations]" sections of
 // "Name = value" lines); throws std::runtime_error naming the line at fault.
-VersionSource ParseVersionSource(std::istream& in);
+TVersionSource ParseVersionSource(std::istream& in);
 
 } // namespace verblock

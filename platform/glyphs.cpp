@@ -1,6 +1,8 @@
 #include "glyphs.h"
 
 #include <QList>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 
 #include <algorithm>
@@ -40,27 +42,27 @@ const QList<QRgb> Palette = {
     White,
 };
 
-struct Point {
+struct TPoint {
     double X, Y;
 };
 
 // Whether a pixel centre lies in the picture.
-using Shape = std::function<bool(Point)>;
+using TShape = std::function<bool(TPoint)>;
 
-Point Polar(Point centre, double degrees, double radius) {
+TPoint Polar(TPoint centre, double degrees, double radius) {
     const double a = degrees * std::numbers::pi / 180;
     return {centre.X + radius * std::cos(a), centre.Y - radius * std::sin(a)};
 }
 
-bool InTriangle(Point p, Point a, Point b, Point c) {
-    auto side = [](Point p, Point q, Point r) {
+bool InTriangle(TPoint p, TPoint a, TPoint b, TPoint c) {
+    auto side = [](TPoint p, TPoint q, TPoint r) {
         return (q.X - p.X) * (r.Y - p.Y) - (q.Y - p.Y) * (r.X - p.X);
     };
     const double d1 = side(a, b, p), d2 = side(b, c, p), d3 = side(c, a, p);
     return !((d1 < 0 || d2 < 0 || d3 < 0) && (d1 > 0 || d2 > 0 || d3 > 0));
 }
 
-double SegmentDistance(Point p, Point a, Point b) {
+double SegmentDistance(TPoint p, TPoint a, TPoint b) {
     const double dx = b.X - a.X, dy = b.Y - a.Y;
     double t = ((p.X - a.X) * dx + (p.Y - a.Y) * dy) / (dx * dx + dy * dy);
     t = std::clamp(t, 0.0, 1.0);
@@ -69,7 +71,7 @@ double SegmentDistance(Point p, Point a, Point b) {
 
 // The picture in lime with a green rim, and beside it the greyed twin: grey with a white
 // shadow one pixel down and right, as a disabled button shows it.
-QImage Bitmap(const Shape& shape) {
+QImage Bitmap(const TShape& shape) {
     bool mask[Side][Side];
     for (int y = 0; y < Side; ++y)
         for (int x = 0; x < Side; ++x)
@@ -94,21 +96,63 @@ QImage Bitmap(const Shape& shape) {
     return image.convertToFormat(QImage::Format_Indexed8, Palette);
 }
 
+// The check mark: a short stroke down to the right, a long one up to the right. The bitmap's
+// short stroke stands half a pixel higher than the smooth one's.
+struct TCheckMark {
+    TPoint A, B, C;
+};
+
+TCheckMark CheckMark(TOkLook look) {
+    if (look == TOkLook::Bitmap16)
+        return {{2.5, 9.0}, {7.0, 13.5}, {15.5, 3.5}};
+    return {{2.5, 9.5}, {7.0, 14.0}, {15.5, 3.5}};
+}
+
+// The smooth look, 18 x 18 at the given density.
+QPixmap SmoothCheckMark(int scale) {
+    const TCheckMark m = CheckMark(TOkLook::Smooth);
+    QPixmap pixmap(Side * scale, Side * scale);
+    pixmap.setDevicePixelRatio(scale);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath tick;
+    tick.moveTo(m.A.X, m.A.Y);
+    tick.lineTo(m.B.X, m.B.Y);
+    tick.lineTo(m.C.X, m.C.Y);
+    // A dark edge under the green stroke keeps the mark readable on a grey button.
+    p.setPen(QPen(QColor(0, 80, 0), 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick);
+    p.setPen(QPen(QColor(0, 170, 0), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick);
+    p.end();
+    return pixmap;
+}
+
 } // namespace
 
+QIcon OkGlyph(TOkLook look) {
+    if (look == TOkLook::Bitmap16)
+        return GlyphIcon(OkGlyphBitmap());
+    // Drawn at both densities: a dense screen gets a sharp mark, not the small one blurred up.
+    QIcon icon;
+    icon.addPixmap(SmoothCheckMark(1));
+    icon.addPixmap(SmoothCheckMark(2));
+    return icon;
+}
+
 QImage OkGlyphBitmap() {
-    // A check mark: a short stroke down to the right, a long one up to the right.
-    const Point a{2.5, 9.0}, b{7.0, 13.5}, c{15.5, 3.5};
-    return Bitmap([=](Point p) {
-        return std::min(SegmentDistance(p, a, b), SegmentDistance(p, b, c)) < 1.9;
+    const TCheckMark m = CheckMark(TOkLook::Bitmap16);
+    return Bitmap([=](TPoint p) {
+        return std::min(SegmentDistance(p, m.A, m.B), SegmentDistance(p, m.B, m.C)) < 1.9;
     });
 }
 
 QImage ClearGlyphBitmap() {
     // Two arrows chasing each other clockwise round a ring: one over the top, pointing down
     // at the right, one under the bottom, pointing up at the left.
-    const Point centre{9.0, 9.0};
-    return Bitmap([=](Point p) {
+    const TPoint centre{9.0, 9.0};
+    return Bitmap([=](TPoint p) {
         const double r = std::hypot(p.X - centre.X, p.Y - centre.Y);
         double angle = std::atan2(centre.Y - p.Y, p.X - centre.X) * 180 / std::numbers::pi;
         if (angle < 0)

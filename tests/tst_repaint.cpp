@@ -1,7 +1,6 @@
-// The action button's press paints on the window's next pass, never in the middle of the
-// press, and a handler's own pauses still paint.
+// The window paints what a handler changes during its pauses, and whole games played faster
+// than it paints leave the screen as the window draws it afresh.
 #include "gamedriver.h"
-#include "presspaint.h"
 
 #include <QScreen>
 
@@ -25,46 +24,9 @@ struct Counter : QObject {
 };
 } // namespace
 
-class TestPressPaint : public QObject {
+class TestRepaint : public QObject {
     Q_OBJECT
 private slots:
-    void pressPaintsOnTheNextPass_data() {
-        QTest::addColumn<bool>("mouse");
-        QTest::newRow("mouse") << true;
-        QTest::newRow("space") << false;
-    }
-    void pressPaintsOnTheNextPass() {
-        QFETCH(bool, mouse);
-        QWidget window;
-        window.resize(200, 100);
-        auto* button = new QPushButton(QStringLiteral("Бито!"), &window);
-        button->setGeometry(10, 10, 100, 30);
-        new TPressPaint(button, &window);
-        int clicks = 0;
-        connect(button, &QPushButton::clicked, [&] { ++clicks; });
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        button->setFocus();
-        QCoreApplication::processEvents();
-        Counter paints(QEvent::Paint);
-        button->installEventFilter(&paints);
-        if (mouse)
-            QTest::mousePress(button, Qt::LeftButton);
-        else
-            QTest::keyPress(button, Qt::Key_Space);
-        QVERIFY(button->isDown());
-        QCOMPARE(paints.Seen, 0); // not inside the press
-        QTRY_VERIFY(paints.Seen > 0);
-        paints.Seen = 0;
-        if (mouse)
-            QTest::mouseRelease(button, Qt::LeftButton);
-        else
-            QTest::keyRelease(button, Qt::Key_Space);
-        QCOMPARE(clicks, 1);
-        QVERIFY(!button->isDown());
-        QTRY_VERIFY(paints.Seen > 0);
-    }
-
     // A handler that pauses, as the game does between moves, sees its changes painted during
     // the pause and the window does not spin on repaints meanwhile.
     void pauseInTheHandlerPaints() {
@@ -74,7 +36,6 @@ private slots:
         button->setGeometry(10, 10, 100, 30);
         auto* label = new QLabel(&window);
         label->setGeometry(10, 50, 180, 30);
-        new TPressPaint(button, &window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         Counter labelPaints(QEvent::Paint);
@@ -129,5 +90,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPressPaint)
-#include "tst_presspaint.moc"
+QTEST_MAIN(TestRepaint)
+#include "tst_repaint.moc"
