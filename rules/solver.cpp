@@ -173,7 +173,6 @@ bool TEndgameSolver::Best(const TGame& game, TChoicePoint point, long maxNodes, 
                           int& value) {
     Start(maxNodes);
     const TChoices choices = ListChoices(game, point);
-    const int sign = point.Seat == ptMan ? 1 : -1;
     value = -2;
     choice = choices.Items[0];
     for (int k = 0; k < choices.Count; ++k) {
@@ -194,6 +193,5 @@ bool TEndgameSolver::Best(const TGame& game, TChoicePoint point, long maxNodes, 
                 break;
         }
     }
-    (void)sign;
     return true;
 }

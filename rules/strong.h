@@ -4,6 +4,8 @@
 #include "policy.h"
 #include "solver.h"
 
+class TInfoSet;
+
 // How much the strong player thinks per choice: counts, never time, so that a deal plays the
 // same on every machine.
 struct TStrongSettings {
@@ -31,8 +33,7 @@ public:
 
 private:
     int Choose(const TGame& game, TChoicePoint point);
-    int Sampled(const class TInfoSet& info, TChoicePoint point, const TChoices& choices,
-                int samples);
+    int Sampled(const TInfoSet& info, TChoicePoint point, const TChoices& choices, int samples);
 
     TStrongSettings FSettings;
     TEndgameSolver FSolver;
