@@ -79,7 +79,7 @@ inline std::string FullKey(const TGame& g) {
 }
 
 // The value to the person's seat by minimax over every accepted choice: no pruning, no move
-// order; positions already valued are remembered by their full description.
+// order; positions already valued are remembered by every detail of them.
 inline int BruteValue(const TGame& g, long& nodes, std::map<std::string, int>& known) {
     if (g.P.State == gsOver)
         return OutcomeValue(g.Outcome);

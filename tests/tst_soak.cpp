@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QTest>
 
+#include <algorithm>
+
 class TestSoak : public QObject {
     Q_OBJECT
 private slots:
@@ -30,6 +32,22 @@ private slots:
         // Both sides win some: the driver plays by the same rules as the computer.
         QVERIFY(outcomes.value("Вы выиграли!") > 0);
         QVERIFY(outcomes.value("Моя взяла!") > 0);
+    }
+
+    // The strong opponent in the computer's seat: fewer games, each choice a search.
+    void wholeGamesWithTheStrongOpponent() {
+        const int soak = qEnvironmentVariableIntValue("VESK_SOAK_GAMES");
+        const int games = std::max(10, (soak > 0 ? soak : 2000) / 500);
+        TfMain window;
+        window.show();
+        window.mmStrongGame->trigger();
+        QVERIFY(window.mmStrongGame->isChecked());
+        TGameDriver driver(&window, 11);
+        for (int g = 1; g <= games; ++g)
+            if (!driver.PlayGame(std::uint32_t(5000 + g)))
+                QFAIL(qPrintable(QStringLiteral("game %1: %2").arg(g).arg(driver.Error)));
+        QCOMPARE(driver.GamesFinished, games);
+        qInfo("%d games with the strong opponent, %d events", games, driver.Events);
     }
 };
 
