@@ -12,6 +12,8 @@ int main(int argc, char* argv[]) {
     ChoosePlainEventLoop();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Игра в Веска"));
+    // Before the window loads the settings, whose error box may be up when the session ends.
+    ListenForTerminationSignals();
     const TCommandLine options = ParseCommandLine(QApplication::arguments());
     if (options.Help || !options.Error.isEmpty()) {
         const QString text = options.Help ? options.HelpText
