@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "eventloop.h"
+#include "identity.h"
 #include "startupprobe.h"
 #include "termination.h"
 #include "tfmain.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[]) {
     ChoosePlainEventLoop();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Игра в Веска"));
+    ApplyIdentity();
     // Before the window loads the settings, whose error box may be up when the session ends.
     ListenForTerminationSignals();
     auto* window = new TfMain;

@@ -1,6 +1,7 @@
 #include "tfmain.h"
 
 #include "actionfocus.h"
+#include "identity.h"
 #include "keptfonts.h"
 #include "messageaccessible.h"
 #include "modal.h"
@@ -38,7 +39,7 @@ void MakeGreenPanel(TPanel* panel) {
 TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
     fMain = this;
     setWindowTitle(QStringLiteral("Веск подкидной"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/vesk-32.png")));
+    setWindowIcon(ProgramIcon());
     // "System" has no counterpart here; DejaVu Sans stands in for it.
     setFont(PixelFont(QStringLiteral("DejaVu Sans"), 13));
     CreateMenu();
