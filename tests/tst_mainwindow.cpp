@@ -110,7 +110,7 @@ private slots:
         }
         QCOMPARE(items, (QStringList{"Игра", "Новая игра F2 ", "-", "Подсказка  on",
                                      "Быстпрая игра  on", "-", "Статистика... F3 ", "-",
-                                     "Выход Ctrl+X ", "&?", "О программе  "}));
+                                     "Выход Ctrl+X ", "&?", "Правила игры F1 ", "О программе  "}));
     }
 
     void checksChangeOncePerChoice() {
