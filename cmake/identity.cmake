@@ -17,3 +17,6 @@ file(STRINGS ${PROJECT_SOURCE_DIR}/resources/version/vesk.version _vesk_company
      REGEX "^CompanyName *=" LIMIT_COUNT 1 ENCODING UTF-8)
 string(REGEX REPLACE "^CompanyName *= *" "" VESK_MAKER "${_vesk_company}")
 string(STRIP "${VESK_MAKER}" VESK_MAKER)
+
+# The program's folder under the install prefix; a Debian package keeps games in games/.
+set(VESK_INSTALL_BINDIR bin CACHE STRING "Folder of the program under the install prefix")
