@@ -1,6 +1,7 @@
 #include "termination.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QWidget>
@@ -13,7 +14,24 @@ namespace {
 int SignalPipe[2] = {-1, -1};
 QSocketNotifier* Notifier = nullptr; // owned by the application object
 QPointer<QWidget> Target;
-bool Pending = false; // a signal came while there was no window to close
+
+// A signal came while there was no window to close: until the window is named, every modal
+// box that opens (the load's error box) is closed as soon as it shows.
+class TPendingClose : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            if (widget->isWindow() && widget->isModal())
+                QMetaObject::invokeMethod(widget, &QWidget::close, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+QPointer<TPendingClose> Pending;
 
 void Wake() {
     const char byte = 1;
@@ -35,10 +53,12 @@ void OnWake() {
         Wake();
         return;
     }
-    if (Target)
+    if (Target) {
         Target->close();
-    else
-        Pending = true;
+    } else if (!Pending) {
+        Pending = new TPendingClose(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(Pending);
+    }
 }
 } // namespace
 
@@ -63,7 +83,7 @@ void CloseOnTerminationSignal(QWidget* mainWindow) {
     ListenForTerminationSignals();
     Target = mainWindow;
     if (Pending && mainWindow) {
-        Pending = false;
+        delete Pending;
         QMetaObject::invokeMethod(mainWindow, &QWidget::close, Qt::QueuedConnection);
     }
 }

@@ -184,9 +184,11 @@ int Child(int argc, char** argv) {
     return rc;
 }
 
-// The child for a session that ends while the load's error box is up: the program's entry,
-// with the signal sent as soon as the box is there.
+// The child for a session that ends while the settings load: the program's entry, with the
+// signal sent as soon as the load's error box is there, or already before the window is made
+// (and handled then, while there is no window to close).
 int LoadBoxChild(int argc, char** argv) {
+    const bool early = argc > 2 && qstrcmp(argv[2], "early") == 0;
     ChoosePlainEventLoop();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Игра в Веска"));
@@ -196,11 +198,20 @@ int LoadBoxChild(int argc, char** argv) {
             writes << name.toUtf8();
     });
     ListenForTerminationSignals();
-    vesk::SetModalHook([](QDialog* d) {
+    if (early) {
+        ::kill(::getpid(), SIGTERM);
+        QCoreApplication::processEvents();
+    }
+    vesk::SetModalHook([early](QDialog* d) {
         auto* box = qobject_cast<QMessageBox*>(d);
         if (!box)
             return d->exec();
         Say("box: " + box->text().toUtf8());
+        if (early) {
+            const int result = d->exec();
+            Say("box closed");
+            return result;
+        }
         QTimer poll;
         poll.setInterval(5);
         QObject::connect(&poll, &QTimer::timeout, d, [d, &poll] {
@@ -332,13 +343,19 @@ private slots:
 
     // The session ends while the load's error box is open: the box closes, then the window the
     // ordinary way, and the settings are stored once. What could not be read stays as it was.
+    void signalWhileTheLoadBoxIsUp_data() {
+        QTest::addColumn<QString>("when");
+        QTest::newRow("while the box is up") << "box";
+        QTest::newRow("before the box, with no window yet") << "early";
+    }
     void signalWhileTheLoadBoxIsUp() {
+        QFETCH(QString, when);
         const QByteArray file = Head + Dword("Wins", 4) + Dword("Lose", 2) + Dword("Draw", 1) +
                                 Dword("NotHintVisible", 1) + "\"NotSpeedGame\"=\"x\"\n";
         Write(file);
         QProcess child;
         child.setProcessEnvironment(Environment());
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--load-box")});
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--load-box"), when});
         QVERIFY(child.waitForFinished(120000));
         const QByteArray out = child.readAllStandardOutput();
         const QByteArray err = child.readAllStandardError();
