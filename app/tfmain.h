@@ -49,6 +49,7 @@ public:
     QAction* N4 = nullptr;
     QMenu* N5 = nullptr;
     QAction* mmAbout = nullptr;
+    QAction* mmRules = nullptr; // "Правила игры", F1, above "О программе"
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +62,7 @@ private:
     void FormDestroy();
     void mmExitClick();
     void mmAboutClick();
+    void mmRulesClick();
 
     // Settings and counters (tfmain_settings.cpp)
     void ReadWriteSettings(bool Save);

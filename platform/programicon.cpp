@@ -3,7 +3,10 @@
 namespace vesk {
 
 QIcon WindowIcon() {
-    return QIcon(QStringLiteral(":/icons/vesk-32.png"));
+    QIcon icon;
+    for (int size : {32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/vesk-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 QIcon ProgramIcon() {

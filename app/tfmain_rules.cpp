@@ -1,0 +1,16 @@
+#include "tfmain.h"
+
+#include "modal.h"
+#include "tfrules.h"
+
+#include <memory>
+
+void TfMain::mmRulesClick() {
+    // Created afresh for each showing and destroyed right after, like the other dialogs.
+    std::unique_ptr<TfRules> dialog(new TfRules(this));
+    fRules = dialog.get();
+    struct Forget {
+        ~Forget() { fRules = nullptr; }
+    } forget;
+    vesk::ExecModal(dialog.get());
+}
