@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The two commands of the README: `make run` and `make test`.
 # Both install the Debian packages they need, configure, build incrementally, then act.
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The program's identity, one place for the build, the install and the package.
 
 # The application id of the desktop entry, the software-centre data, the icon and the window.

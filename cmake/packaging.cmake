@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package (make deb): the program, its desktop entry, software-centre data, icons,
 # manual pages, copyright file and changelog, built by CPack.
 include(GNUInstallDirs)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line: --seed N makes the deals of a run reproducible; --help lists it.
 #include "cardbatch.h"
 #include "commandline.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One application id and one version everywhere: the window, the desktop entry, the
 // software-centre data, the installed icon names and the version block; the licence.
 #include "identity.h"

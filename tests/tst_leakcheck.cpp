@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The leak checker of the sanitizer build with the suppressions every test runs under: what
 // system libraries keep is let pass, a leak of ours still fails the run. Each case is a child
 // process (this executable with "--child ..."), as the checker reports only at exit.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ending the program at awkward moments: the close box, Ctrl+X and a termination signal while
 // the engine pauses, while the end-of-game box is up, and while the statistics or the About
 // dialog is open. Each case is a real process (this test's executable started with "--child",
@@ -187,7 +190,6 @@ int Child(int argc, char** argv) {
 // (and handled then, while there is no window to close).
 int LoadBoxChild(int argc, char** argv) {
     const bool early = argc > 2 && qstrcmp(argv[2], "early") == 0;
-    ChoosePlainEventLoop();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Игра в Веска"));
     QByteArrayList writes;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as laid out: geometry, fonts, colours, captions, menu and shortcuts.
 #include "modal.h"
 #include "tfmain.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings store: where the file lives, what it reads, what it refuses, and that a write
 // changes only its own line and never leaves a torn file. Each test works in its own folder.
 #include "regfile.h"

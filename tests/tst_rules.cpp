@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules dialog on its own: what it tells, that it scrolls, and the ways it closes. It is
 // built without the card library.
 #include "tfrules.h"

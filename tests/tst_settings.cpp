@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The counters and the two settings between runs: what the main window loads at creation and
 // stores at destruction, checked on the bytes of the file. Each test has its own folder.
 #include "modal.h"

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Puts the licence header (SPDX-FileCopyrightText and SPDX-License-Identifier) at the top of
 # every source file of the repository that lacks one, in the comment syntax of its kind.
 # Running it again changes nothing.
