@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tfabout.h"
 
 #include "bevel.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "cardbatch.h"
@@ -51,6 +54,7 @@ public:
     QAction* N4 = nullptr;
     QMenu* N5 = nullptr;
     QAction* mmAbout = nullptr;
+    QAction* mmRules = nullptr; // "Правила игры", F1, above "О программе"
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,6 +67,7 @@ private:
     void FormDestroy();
     void mmExitClick();
     void mmAboutClick();
+    void mmRulesClick();
 
     // Settings and counters (tfmain_settings.cpp)
     void ReadWriteSettings(bool Save);

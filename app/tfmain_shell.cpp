@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tfmain.h"
 
 #include "actionfocus.h"
@@ -70,6 +73,8 @@ void TfMain::CreateMenu() {
     mmExit = N1->addAction(QStringLiteral("Выход"));
     mmExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     N5 = MainMenu->addMenu(QStringLiteral("&?"));
+    mmRules = N5->addAction(QStringLiteral("Правила игры"));
+    mmRules->setShortcut(QKeySequence(Qt::Key_F1));
     mmAbout = N5->addAction(QStringLiteral("О программе"));
 
     for (QAction* item : {mmHintVisible, mmSpeedGame}) {
@@ -79,7 +84,7 @@ void TfMain::CreateMenu() {
     // The computer's own rules by default.
     mmStrongGame->setCheckable(true);
     mmStrongGame->setChecked(false);
-    for (QAction* item : {mmNewGame, mmStatistic, mmExit})
+    for (QAction* item : {mmNewGame, mmStatistic, mmExit, mmRules})
         item->setShortcutContext(Qt::WindowShortcut);
 
     connect(mmNewGame, &QAction::triggered, this,
@@ -88,6 +93,7 @@ void TfMain::CreateMenu() {
             [this] { Handler([this] { mmStatisticClick(); }); });
     connect(mmExit, &QAction::triggered, this, [this] { Handler([this] { mmExitClick(); }); });
     connect(mmAbout, &QAction::triggered, this, [this] { Handler([this] { mmAboutClick(); }); });
+    connect(mmRules, &QAction::triggered, this, [this] { Handler([this] { mmRulesClick(); }); });
     // Qt has already toggled the check mark; undo that so only the handler changes it.
     connect(mmHintVisible, &QAction::triggered, this, [this](bool checked) {
         mmHintVisible->setChecked(!checked);

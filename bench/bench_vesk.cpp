@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The benchmark table: engine calls, painting, whole games, idle and pause cost, and the
 // program's start-up, shutdown and memory as whole processes under a real X server.
 #include "gamedriver.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The duel: seeded deals played headless, each twice with the seats swapped, the strong player
 // against the computer's own rules. The last line is the result, in a form scripts can read.
 #include "headless.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program as it starts for a person, with a probe that reports its first paint, plays
 // the games asked for on the command line and quits: the benchmark's whole-process rows.
 #include "startupprobe.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The endgame solver against plain minimax on random positions with an empty stock: the value
 // of each position and the value of the solver's chosen card must agree.
 #include "endgames.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "artwork.h"
 
 const std::array<std::uint8_t, 36> CardBitmapIds = {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file's parser over any bytes. A file it takes must come back byte for byte,
 // and writing a value into it must give a file it takes again, holding that value and
 // everything else as it was.

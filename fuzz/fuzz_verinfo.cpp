@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The version block functions over any bytes: as a file found by its path, and as the raw
 // bytes of a section. Every answer must lie inside the buffer the read filled.
 #include "verinfo.h"

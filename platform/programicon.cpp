@@ -1,9 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "programicon.h"
 
 namespace vesk {
 
 QIcon WindowIcon() {
-    return QIcon(QStringLiteral(":/icons/vesk-32.png"));
+    QIcon icon;
+    for (int size : {32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/vesk-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 QIcon ProgramIcon() {

@@ -1,13 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QIcon>
 
 namespace vesk {
 
-// The program icon as the main window carries it: the 32-pixel picture.
+// The program's icon at every size it is installed in, 32 to 256 pixels: the windows'.
 QIcon WindowIcon();
 
-// The same 32-pixel icon with its double-size twin, for a picture shown on a dense screen.
+// The 32-pixel icon with its double-size twin, for the picture the About dialog shows.
 // Empty when the pictures were not compiled in.
 QIcon ProgramIcon();
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "registry.h"
 
 #include <QDir>
@@ -162,20 +165,23 @@ bool TRegistry::OpenKey(const QString& key, bool canCreate) {
     case TLoad::Missing:
         if (!canCreate || !TRegFile::CanHold(full))
             return false;
+        // An empty file marked read-only is not ours to fill.
+        if (QFileInfo::exists(target) && ReadOnly(target))
+            return false;
         file = TRegFile::New(full);
-        // Whether or not this succeeds, the key is open and empty; a failure shows at the
-        // first write.
-        Save(target, file->Bytes(), QString());
+        // A key that cannot be made on the disk is not opened: the caller skips its work
+        // rather than fail at every write.
+        if (!Save(target, file->Bytes(), QString()))
+            return false;
         break;
     case TLoad::Loaded:
         if (!file->HasKey(full)) {
             if (!canCreate)
                 return false;
             TRegFile added = *file;
-            if (!added.AddKey(full))
+            if (!added.AddKey(full) || ReadOnly(target) || !Save(target, added.Bytes(), QString()))
                 return false;
-            if (!ReadOnly(target) && Save(target, added.Bytes(), QString()))
-                file = std::move(added);
+            file = std::move(added);
         }
         break;
     }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "regfile.h"
@@ -36,8 +39,8 @@ public:
 
     // Opens `key` under HKEY_CURRENT_USER with full access, creating the folder, the file and
     // the key when `canCreate`. Fails when the file exists but is not a store file (it is then
-    // never written). When the file is missing and cannot be created, the key opens empty and
-    // the writes report the failure.
+    // never written), and when the key is missing and cannot be added: the folder or the file
+    // cannot be made, or the file cannot be rewritten.
     bool OpenKey(const QString& key, bool canCreate);
     bool ValueExists(const QString& name) const;
     // Throws "Failed to get data for '<name>'" when the data do not fit in 4 bytes, and

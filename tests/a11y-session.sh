@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a test with a live accessibility bridge: a private D-Bus session holding the AT-SPI
 # bus, and an X screen (the one in DISPLAY, or a virtual one). Exit 77 (skipped) when the
 # machine lacks the tools.

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The program carries none of its test tooling, and the rules core knows nothing of Qt.
 # Usage: product-clean.sh PROGRAM RULES_SOURCE_DIR
 set -u

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About dialog: its layout, the texts from the version block, the memory figures and
 // their refresh, and how the main window shows it. This test program carries the version
 // block itself, so the dialog's default reads it as the program's own.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About dialog on a screen of two device pixels per layout pixel: the same layout, with
 // the icon and the check mark drawn at that density rather than blurred up.
 #include "glyphs.h"

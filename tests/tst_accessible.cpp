@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader is told: the cards, the places that hold them and the message line.
 #include "cardaccessible.h"
 #include "cardbatch.h"

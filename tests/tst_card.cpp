@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The card: its number, flags, orientation, hand order and painting.
 #include "artwork.h"
 #include "card.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cards on a screen of two device pixels per layout pixel: the double-size pictures, copied
 // pixel for pixel, with the corners as at ratio 1.
 #include "artwork.h"

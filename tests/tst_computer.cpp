@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's own members for legality and the computer's choices: thin askers of the rules
 // core that answer with a card's Index in a list of card widgets. The rules themselves are
 // the core's suites'; here the window must give the core's answers on the same positions.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hand, the table and the stock pile, with the cards the pile owns.
 #include "artwork.h"
 #include "cardbatch.h"

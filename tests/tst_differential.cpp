@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Seeded games played twice: through the real window by the driver's clicks, and headless in
 // the rules core fed the same actions. After every action both must show the same game.
 #include "gamedriver.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the window relies on from the event loop: posted events in order, timers that end a
 // pause, and the termination signal.
 #include "termination.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What only the window shows of the game: the button's caption and state, the message line,
 // the end-of-game box, clicks and raised cards, the secret chord and the pauses, on positions
 // laid out in a real main window. The rules themselves are the core's suites'.

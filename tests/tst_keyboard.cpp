@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keyboard play in the human's hand: Left, Right and Up give exactly the clicks of the mouse.
 #include "cardbatch.h"
 #include "inputblocker.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ending the program at awkward moments: the close box, Ctrl+X and a termination signal while
 // the engine pauses, while the end-of-game box is up, and while the statistics or the About
 // dialog is open. Each case is a real process (this test's executable started with "--child",
@@ -167,6 +170,7 @@ int Child(int argc, char** argv) {
         if (step == vesk::TRegistry::TWriteStep::Replaced)
             writes << name.toUtf8();
     });
+    ListenForTerminationSignals();
     auto* window = new TfMain;
     CloseOnTerminationSignal(window);
     Scenario scenario(window, argv[2], argv[3]);
@@ -174,6 +178,57 @@ int Child(int argc, char** argv) {
     if (!QTest::qWaitForWindowActive(window))
         Say("the window never became active");
     QTimer::singleShot(0, &scenario, &Scenario::Start);
+    const int rc = QApplication::exec();
+    Say("counters " + TfMainProbe::Counters(*window));
+    delete window;
+    Say("writes: " + writes.join(' '));
+    return rc;
+}
+
+// The child for a session that ends while the settings load: the program's entry, with the
+// signal sent as soon as the load's error box is there, or already before the window is made
+// (and handled then, while there is no window to close).
+int LoadBoxChild(int argc, char** argv) {
+    const bool early = argc > 2 && qstrcmp(argv[2], "early") == 0;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Игра в Веска"));
+    QByteArrayList writes;
+    vesk::TRegistry::SetStepHook([&](vesk::TRegistry::TWriteStep step, const QString& name) {
+        if (step == vesk::TRegistry::TWriteStep::Replaced)
+            writes << name.toUtf8();
+    });
+    ListenForTerminationSignals();
+    if (early) {
+        ::kill(::getpid(), SIGTERM);
+        QCoreApplication::processEvents();
+    }
+    vesk::SetModalHook([early](QDialog* d) {
+        auto* box = qobject_cast<QMessageBox*>(d);
+        if (!box)
+            return d->exec();
+        Say("box: " + box->text().toUtf8());
+        if (early) {
+            const int result = d->exec();
+            Say("box closed");
+            return result;
+        }
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, d, [d, &poll] {
+            if (QApplication::activeModalWidget() != d)
+                return;
+            poll.stop();
+            ::kill(::getpid(), SIGTERM);
+        });
+        poll.start();
+        const int result = d->exec();
+        Say("box closed");
+        return result;
+    });
+    auto* window = new TfMain;
+    vesk::SetModalHook(nullptr);
+    CloseOnTerminationSignal(window);
+    window->show();
     const int rc = QApplication::exec();
     Say("counters " + TfMainProbe::Counters(*window));
     delete window;
@@ -286,6 +341,54 @@ private slots:
         QCOMPARE(Read(), Stored(wins, lose, draw, 0, pauses ? 1 : 0));
     }
 
+    // The session ends while the load's error box is open: the box closes, then the window the
+    // ordinary way, and the settings are stored once. What could not be read stays as it was.
+    void signalWhileTheLoadBoxIsUp_data() {
+        QTest::addColumn<QString>("when");
+        QTest::newRow("while the box is up") << "box";
+        QTest::newRow("before the box, with no window yet") << "early";
+    }
+    void signalWhileTheLoadBoxIsUp() {
+        QFETCH(QString, when);
+        const QByteArray file = Head + Dword("Wins", 4) + Dword("Lose", 2) + Dword("Draw", 1) +
+                                Dword("NotHintVisible", 1) + "\"NotSpeedGame\"=\"x\"\n";
+        Write(file);
+        QProcess child;
+        child.setProcessEnvironment(Environment());
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--load-box"), when});
+        QVERIFY(child.waitForFinished(120000));
+        const QByteArray out = child.readAllStandardOutput();
+        const QByteArray err = child.readAllStandardError();
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 (out + err).constData());
+        QVERIFY2(!Sanitized(err), err.constData());
+        QCOMPARE(out, QByteArray("box: Invalid data type for 'NotSpeedGame'\n"
+                                 "box closed\n"
+                                 "counters 4 2 1\n"
+                                 "writes: Wins Lose Draw NotHintVisible\n"));
+        QCOMPARE(Read(), file);
+    }
+
+    // The same with the built program: it listens before it loads, so that the signal ends it
+    // although its box waits for a person.
+    void signalWhileTheProgramLoads() {
+        const QByteArray file = Head + Dword("Wins", 4) + "\"Lose\"=hex:01,02,03,04,05\n";
+        Write(file);
+        QProcess vesk;
+        vesk.setProcessEnvironment(Environment());
+        vesk.start(QStringLiteral(VESK_EXECUTABLE), QStringList{});
+        QVERIFY(vesk.waitForStarted(60000));
+        QTRY_VERIFY_WITH_TIMEOUT(Catches(vesk.processId(), SIGTERM), 60000);
+        QCOMPARE(::kill(pid_t(vesk.processId()), SIGTERM), 0);
+        QVERIFY(vesk.waitForFinished(60000));
+        const QByteArray err = vesk.readAllStandardError();
+        QCOMPARE(vesk.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(vesk.exitCode(), 0);
+        QVERIFY2(!Sanitized(err), err.constData());
+        // Wins was read and is written back; the rest was never read and stays unwritten.
+        QCOMPARE(Read(), file);
+    }
+
     void signalsToTheProgram_data() {
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGTERM") << int(SIGTERM);
@@ -301,12 +404,12 @@ private slots:
         vesk.setProcessEnvironment(Environment());
         vesk.start(QStringLiteral(VESK_EXECUTABLE), QStringList{});
         QVERIFY(vesk.waitForStarted(60000));
-        // Its handlers are set once the window has been made and has loaded the settings.
+        // Its handlers are set before the window loads the settings, which makes the key.
         QTRY_VERIFY_WITH_TIMEOUT(Catches(vesk.processId(), SIGTERM) &&
                                      Catches(vesk.processId(), SIGINT) &&
                                      Catches(vesk.processId(), SIGHUP),
                                  120000);
-        QCOMPARE(Read(), Head); // made at the start
+        QTRY_COMPARE_WITH_TIMEOUT(Read(), Head, 120000);
         QCOMPARE(::kill(pid_t(vesk.processId()), signal), 0);
         QVERIFY(vesk.waitForFinished(120000));
         const QByteArray err = vesk.readAllStandardError();
@@ -320,6 +423,8 @@ private slots:
 int main(int argc, char** argv) {
     if (argc > 3 && qstrcmp(argv[1], "--child") == 0)
         return Child(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "--load-box") == 0)
+        return LoadBoxChild(argc, argv);
     QApplication app(argc, argv);
     TestLifecycle test;
     return QTest::qExec(&test, argc, argv);

@@ -1,6 +1,10 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as laid out: geometry, fonts, colours, captions, menu and shortcuts.
 #include "modal.h"
 #include "tfmain.h"
+#include "tfrules.h"
 
 #include <QAction>
 #include <QFile>
@@ -117,7 +121,7 @@ private slots:
         QCOMPARE(items,
                  (QStringList{"Игра", "Новая игра F2 ", "-", "Подсказка  on", "Быстпрая игра  on",
                               "Сильный соперник  off", "-", "Статистика... F3 ", "-",
-                              "Выход Ctrl+X ", "&?", "О программе  "}));
+                              "Выход Ctrl+X ", "&?", "Правила игры F1 ", "О программе  "}));
     }
 
     void checksChangeOncePerChoice() {
@@ -161,6 +165,17 @@ private slots:
         QVERIFY(boxes.first().contains("Статистика"));
         QTest::keyClick(w.get(), Qt::Key_X, Qt::ControlModifier);
         QTRY_VERIFY(!w->isVisible());
+    }
+
+    // F1 and the menu item open the rules through the modal seam; the dialog is gone after.
+    void rules() {
+        QTest::keyClick(w.get(), Qt::Key_F1);
+        QCOMPARE(boxes, QStringList{"Правила игры|TfRules"});
+        QVERIFY(!fRules);
+        w->mmRules->trigger();
+        QCOMPARE(boxes.size(), 2);
+        QVERIFY(w->findChildren<QDialog*>().isEmpty());
+        QCOMPARE(TfMainProbe::State(*w), gsIdle); // nothing else happened
     }
 
     void enterPressesTheButton() {

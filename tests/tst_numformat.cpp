@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The percentage text of the statistics: 18 significant digits, then ties away from zero at
 // the second decimal, the locale's separator and no grouping.
 #include "numformat.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings store: where the file lives, what it reads, what it refuses, and that a write
 // changes only its own line and never leaves a torn file. Each test works in its own folder.
 #include "regfile.h"
@@ -378,19 +381,49 @@ private slots:
         QCOMPARE(Read(), before);
     }
 
-    // The key opens empty; the failure shows at the first write.
-    void folderCannotBeCreated() {
-        const QString file = dir->filePath(QStringLiteral("plain"));
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
-        qputenv("XDG_CONFIG_HOME", (file + QStringLiteral("/sub")).toUtf8());
+    void keyCannotBeOpened_data() {
+        QTest::addColumn<QByteArray>("how");
+        for (const QByteArray& how : UnopenableCases())
+            QTest::newRow(how.constData()) << how;
+    }
+
+    // A key that cannot be made on the disk is not opened, and nothing on the disk changes.
+    void keyCannotBeOpened() {
+        QFETCH(QByteArray, how);
+        MakeUnopenable(how);
+        const auto before = Everything();
+        {
+            TOrdinaryFileAccess ordinary;
+            TRegistry reg;
+            QVERIFY(!reg.OpenKey(Key, true));
+            QVERIFY(!reg.ValueExists(QStringLiteral("Wins")));
+            QCOMPARE(Error([&] { reg.WriteInteger("Wins", 2); }),
+                     QStringLiteral("Failed to set data for 'Wins'"));
+        }
+        QCOMPARE(Everything(), before);
+    }
+
+    // The same folder, writable again, takes the key: the failures above were the folder's.
+    void keyOpensWhenWritable_data() { keyCannotBeOpened_data(); }
+    void keyOpensWhenWritable() {
+        QFETCH(QByteArray, how);
+        MakeUnopenable(how);
+        const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
+        const auto all = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                         QFile::WriteOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(dir->path(), all));
+        if (how == "folder names a file")
+            QVERIFY(QFile::remove(Path()));
+        else if (how == "read-only folder without the file")
+            QVERIFY(QFile::setPermissions(folder, all));
+        else
+            QVERIFY(QFile::setPermissions(Path(), all));
+        TOrdinaryFileAccess ordinary;
         TRegistry reg;
         QVERIFY(reg.OpenKey(Key, true));
-        QVERIFY(!reg.ValueExists(QStringLiteral("Wins")));
-        QCOMPARE(Error([&] { reg.WriteInteger("Wins", 2); }),
-                 QStringLiteral("Failed to set data for 'Wins'"));
-        QVERIFY(QFileInfo(file).isFile());
+        QFile f(folder + QStringLiteral("/Tovrel.reg"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().endsWith("[HKEY_CURRENT_USER\\Software\\Tovrel]\n"));
     }
 
     void linkStaysALink() {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window paints what a handler changes during its pauses, and whole games played faster
 // than it paints leave the screen as the window draws it afresh.
 #include "gamedriver.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules core's values and containers: the generator, the shuffle, hand order, card lists,
 // and the notation the other suites write their positions in.
 #include "hand.h"

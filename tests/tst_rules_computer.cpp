@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computer's choices in the rules core: what it leads, throws in and beats with.
 #include "computer.h"
 #include "legality.h"

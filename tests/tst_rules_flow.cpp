@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's flow in the rules core, with no window: who leads, the order of the messages,
 // pauses and states a view is shown, refilling, the first bout's limit and the game's end.
 #include "game.h"

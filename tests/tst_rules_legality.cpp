@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Move legality in the rules core: which card may be laid now, as an attack or a beater.
 #include "legality.h"
 #include "notationcheck.h"

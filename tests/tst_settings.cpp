@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The counters and the two settings between runs: what the main window loads at creation and
 // stores at destruction, checked on the bytes of the file. Each test has its own folder.
 #include "modal.h"
@@ -263,19 +266,29 @@ private slots:
         QCOMPARE(Read(), Stored(0, 0, 0, 0, 0));
     }
 
-    void folderCannotBeCreated() {
-        const QString plain = dir->filePath(QStringLiteral("plain"));
-        QFile f(plain);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
-        qputenv("XDG_CONFIG_HOME", (plain + QStringLiteral("/sub")).toUtf8());
-        TfMain& w = Start();
-        Check(w, {0, 0, 0, true, true});
+    void keyCannotBeOpened_data() {
+        QTest::addColumn<QByteArray>("how");
+        for (const QByteArray& how : UnopenableCases())
+            QTest::newRow(how.constData()) << how;
+    }
+
+    // The load and the store are skipped without a word; the defaults stand and the game
+    // goes on; nothing on the disk changes.
+    void keyCannotBeOpened() {
+        QFETCH(QByteArray, how);
+        MakeUnopenable(how);
+        const auto before = Everything();
+        {
+            TOrdinaryFileAccess ordinary;
+            TfMain& w = Start();
+            Check(w, {0, 0, 0, true, true});
+            QCOMPARE(errors, QStringList());
+            ++TfMainProbe::Wins(w);
+            w.mmSpeedGame->trigger();
+            Exit();
+        }
         QCOMPARE(errors, QStringList());
-        Exit();
-        QCOMPARE(errors, QStringList{QStringLiteral("Failed to set data for 'Wins'")});
-        QVERIFY(QFileInfo(plain).isFile());
-        QCOMPARE(QFileInfo(plain).size(), 0);
+        QCOMPARE(Everything(), before);
     }
 
     void readOnlyFile() {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shortcuts the window takes for speed must leave exactly what the plain way leaves:
 // stacking, arranging once, the panels' frame and the pictures on screen.
 #include "cardbatch.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole games played through the window by the driver, with the invariants after every event.
 #include "gamedriver.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The endgame solver: known endings of the rules, and agreement with plain minimax on random
 // positions with an empty stock.
 #include "endgames.h"

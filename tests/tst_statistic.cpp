@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The statistics dialog: its layout and glyphs, its results, the texts the main window fills
 // in for given counters (in a Russian regional setting), and clearing.
 #include "glyphs.h"

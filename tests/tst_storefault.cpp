@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file when a process dies part-way through writing it, and when two runs of the
 // program store one after the other. The faults happen in child processes of this test (its
 // own executable started with "--child ..."), which are killed for real at each step of the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The strong player: what it may know, that it never looks further, that its every choice is
 // legal, and that whole games with it keep the rules after every step.
 #include "choicepoint.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the windows share: centring on the screen, the lifetime of a dialog shown once, and the
 // two looks of the OK glyph.
 #include "glyphs.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The version block functions and TVersionInfo: our own executable, files without a block,
 // crafted blocks and damaged ELF files.
 #include "blockencoder.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // vesk-artwork: draws the card pictures and the program icon.
 //
 //   vesk-artwork --out <resources dir>   writes cards/<id>.png and cards/<id>@2x.png for the

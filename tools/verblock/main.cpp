@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Compiles the readable version source into the binary block, as a C++ source that puts it
 // into the executable's "vesk_version" section, and optionally as the raw bytes.
 #include "blockencoder.h"
