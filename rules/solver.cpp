@@ -46,6 +46,15 @@ int Cost(const TGame& g, TVeskPlayerType seat, int choice) {
     const TCardId c = g.P.Hands[seat].Cards[choice];
     return c.Value + (g.P.IsTrump(c) ? 10 : 0);
 }
+// A copy of the game with no view, the choice made, stopped at the next choice.
+TGame After(const TGame& game, TChoicePoint point, int choice) {
+    TGame g = game;
+    g.View = nullptr;
+    g.Stepping = true;
+    g.Awaiting = false;
+    MakeChoice(g, point.Seat, choice);
+    return g;
+}
 } // namespace
 
 int OutcomeValue(TOutcome outcome) {
@@ -160,11 +169,7 @@ bool TEndgameSolver::ValueEach(const TGame& game, TChoicePoint point, long maxNo
     const TChoices choices = ListChoices(game, point);
     const int sign = point.Seat == ptMan ? 1 : -1;
     for (int k = 0; k < choices.Count; ++k) {
-        TGame g = game;
-        g.View = nullptr;
-        g.Stepping = true;
-        g.Awaiting = false;
-        MakeChoice(g, point.Seat, choices.Items[k]);
+        TGame g = After(game, point, choices.Items[k]);
         values[k] = sign * Search(g, -1, 1);
         if (FAborted)
             return false;
@@ -179,11 +184,7 @@ bool TEndgameSolver::Best(const TGame& game, TChoicePoint point, long maxNodes, 
     value = -2;
     choice = choices.Items[0];
     for (int k = 0; k < choices.Count; ++k) {
-        TGame g = game;
-        g.View = nullptr;
-        g.Stepping = true;
-        g.Awaiting = false;
-        MakeChoice(g, point.Seat, choices.Items[k]);
+        TGame g = After(game, point, choices.Items[k]);
         // Only a better value than the best so far matters: a window just above it.
         const int v = point.Seat == ptMan ? Search(g, std::max(value, -1), 1)
                                           : -Search(g, -1, std::min(-value, 1));
