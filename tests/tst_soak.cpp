@@ -9,6 +9,13 @@
 
 #include <algorithm>
 
+// The test's settings folder outlives a run, and the window stores the choice at exit: set the
+// opponent each test wants instead of relying on the first-run default.
+static void ChooseOpponent(TfMain& window, bool strong) {
+    if (window.mmStrongGame->isChecked() != strong)
+        window.mmStrongGame->trigger();
+}
+
 class TestSoak : public QObject {
     Q_OBJECT
 private slots:
@@ -19,6 +26,7 @@ private slots:
         TfMain window;
         window.show();
         QVERIFY(window.mmSpeedGame->isChecked());
+        ChooseOpponent(window, false);
         TGameDriver driver(&window, 7);
         QMap<QString, int> outcomes;
         for (int g = 1; g <= games; ++g) {
@@ -43,7 +51,7 @@ private slots:
         const int games = std::max(10, (soak > 0 ? soak : 2000) / 500);
         TfMain window;
         window.show();
-        window.mmStrongGame->trigger();
+        ChooseOpponent(window, true);
         QVERIFY(window.mmStrongGame->isChecked());
         TGameDriver driver(&window, 11);
         for (int g = 1; g <= games; ++g)
