@@ -56,13 +56,13 @@ class TestComputer : public QObject {
 
     std::string Arrange(const QString& man, const QString& cpu, int stock,
                         const QString& table = {}, TGameState state = gsIdle) {
-        TPositionSpec spec;
-        spec.Man = man.toStdString();
-        spec.Cpu = cpu.toStdString();
-        spec.Stock = stock;
-        spec.Table = table.toStdString();
-        spec.State = state;
-        return TWindowArranger::Arrange(*window, spec);
+        TWrittenPosition written;
+        written.Man = man.toStdString();
+        written.Cpu = cpu.toStdString();
+        written.Stock = stock;
+        written.Table = table.toStdString();
+        written.State = state;
+        return TWindowArranger::Arrange(*window, written);
     }
 
 private slots:
@@ -113,13 +113,13 @@ private slots:
                 table += "/" + QString::fromStdString(CardName(pack.Cards[std::size_t(top--)]));
             }
             const bool mine = seed % 2;
-            TPositionSpec spec;
-            (mine ? spec.Cpu : spec.Man) = CardNames(hand);
-            spec.Trump = CardName(pack.Cards[0]);
-            spec.Stock = below(top + 1);
-            spec.Table = table.toStdString();
-            spec.FirstBout = below(2);
-            VERIFY_NOTATION(TWindowArranger::Arrange(*window, spec));
+            TWrittenPosition written;
+            (mine ? written.Cpu : written.Man) = CardNames(hand);
+            written.Trump = CardName(pack.Cards[0]);
+            written.Stock = below(top + 1);
+            written.Table = table.toStdString();
+            written.FirstBout = below(2);
+            VERIFY_NOTATION(TWindowArranger::Arrange(*window, written));
             const QString differs = TWindowArranger::Differences(*window);
             QVERIFY2(differs.isEmpty(), qPrintable(differs));
             ++positions;
@@ -130,7 +130,7 @@ private slots:
                 QFAIL(qPrintable(QStringLiteral("seed %1, hand %2, table %3, stock %4")
                                      .arg(seed)
                                      .arg(Names(cards), table)
-                                     .arg(spec.Stock)));
+                                     .arg(written.Stock)));
         }
         qInfo("%d positions", positions);
     }

@@ -400,15 +400,15 @@ private slots:
         QFETCH(QString, table);
         QFETCH(QString, next);
         QFETCH(QString, quoted);
-        TPositionSpec spec;
-        spec.Man = man.toStdString();
-        spec.Cpu = cpu.toStdString();
-        spec.Trump = trump.toStdString();
-        spec.Stock = stock;
-        spec.Table = table.toStdString();
-        spec.Next = next.toStdString();
+        TWrittenPosition written;
+        written.Man = man.toStdString();
+        written.Cpu = cpu.toStdString();
+        written.Trump = trump.toStdString();
+        written.Stock = stock;
+        written.Table = table.toStdString();
+        written.Next = next.toStdString();
         TPosition p;
-        const std::string why = MakePosition(spec, p);
+        const std::string why = MakePosition(written, p);
         QVERIFY2(!why.empty(), "accepted");
         QVERIFY2(why.find(quoted.toStdString()) != std::string::npos, why.c_str());
     }
@@ -416,17 +416,17 @@ private slots:
     // A position: the hands in hand order, the table in laying order, the stock with its
     // trump card at the bottom and the next cards on top, all 36 cards once.
     void positionIsLaidOut() {
-        TPositionSpec spec;
-        spec.Man = "AS 6C 7H";
-        spec.Cpu = "9D 8D";
-        spec.Trump = "JH";
-        spec.Stock = 5;
-        spec.Table = "7C/9C 7D/10H 7S";
-        spec.Next = "QS KS";
-        spec.FirstBout = true;
-        spec.State = gsCPUTakes;
+        TWrittenPosition written;
+        written.Man = "AS 6C 7H";
+        written.Cpu = "9D 8D";
+        written.Trump = "JH";
+        written.Stock = 5;
+        written.Table = "7C/9C 7D/10H 7S";
+        written.Next = "QS KS";
+        written.FirstBout = true;
+        written.State = gsCPUTakes;
         TDeal deal;
-        VERIFY_NOTATION(MakeDeal(spec, deal));
+        VERIFY_NOTATION(MakeDeal(written, deal));
         std::uint64_t seen = 0;
         for (const TCardId c : deal.Order)
             seen |= std::uint64_t(1) << c.Bit();
@@ -446,16 +446,16 @@ private slots:
         QCOMPARE(int(p.Role[ptMan]), 1);
         QCOMPARE(int(p.Role[ptCPU]), 2);
         // A suit only: the lowest trump nobody holds lies at the bottom.
-        spec.Trump = "C";
-        spec.Man = "6C 8C";
-        spec.Table = {};
-        VERIFY_NOTATION(MakePosition(spec, p));
+        written.Trump = "C";
+        written.Man = "6C 8C";
+        written.Table = {};
+        VERIFY_NOTATION(MakePosition(written, p));
         QVERIFY(p.Stock.Cards[0] == (TCardId{0, 1}));
         // An empty stock may have given its trump card to a hand.
-        spec = {};
-        spec.Man = "6H 7C";
-        spec.Trump = "6H";
-        VERIFY_NOTATION(MakePosition(spec, p));
+        written = {};
+        written.Man = "6H 7C";
+        written.Trump = "6H";
+        VERIFY_NOTATION(MakePosition(written, p));
         QCOMPARE(Names(p.Hands[ptMan].Cards), QStringLiteral("7C 6H"));
         QCOMPARE(p.Stock.Count(), 0);
         QCOMPARE(p.Trump(), TCardSuit(2));

@@ -27,15 +27,15 @@ QString Names(const TCardList& cards) {
     return QString::fromStdString(CardNames(cards));
 }
 
-TPositionSpec Spec(const QString& hand, QChar trump, int stock, const QString& table,
-                   bool firstBout) {
-    TPositionSpec spec;
-    spec.Cpu = hand.toStdString();
-    spec.Trump = QString(trump).toStdString();
-    spec.Stock = stock;
-    spec.Table = table.toStdString();
-    spec.FirstBout = firstBout;
-    return spec;
+TWrittenPosition Written(const QString& hand, QChar trump, int stock, const QString& table,
+                         bool firstBout) {
+    TWrittenPosition written;
+    written.Cpu = hand.toStdString();
+    written.Trump = QString(trump).toStdString();
+    written.Stock = stock;
+    written.Table = table.toStdString();
+    written.FirstBout = firstBout;
+    return written;
 }
 } // namespace
 
@@ -72,7 +72,7 @@ private slots:
         QFETCH(QString, list);
         QFETCH(QString, chosen);
         TPosition p;
-        VERIFY_NOTATION(MakePosition(Spec(hand, 'H', 12, {}, false), p));
+        VERIFY_NOTATION(MakePosition(Written(hand, 'H', 12, {}, false), p));
         TCardList candidates;
         VERIFY_NOTATION(ParseCards(list.toStdString(), candidates));
         const TCardList& cards = p.Hands[ptCPU].Cards;
@@ -112,7 +112,7 @@ private slots:
         QFETCH(int, stock);
         QFETCH(QString, chosen);
         TPosition p;
-        VERIFY_NOTATION(MakePosition(Spec(hand, 'H', stock, {}, false), p));
+        VERIFY_NOTATION(MakePosition(Written(hand, 'H', stock, {}, false), p));
         const TCardList& cards = p.Hands[ptCPU].Cards;
         if (list == QStringLiteral("hand")) {
             QCOMPARE(Chosen(cards, PreferPair(cards, cards, stock)), chosen);
@@ -218,7 +218,7 @@ private slots:
         QFETCH(bool, firstBout);
         QFETCH(QString, chosen);
         TPosition p;
-        VERIFY_NOTATION(MakePosition(Spec(hand, trump, stock, table, firstBout), p));
+        VERIFY_NOTATION(MakePosition(Written(hand, trump, stock, table, firstBout), p));
         QCOMPARE(p.Stock.Count(), stock);
         const TCardList& cards = p.Hands[ptCPU].Cards;
         QCOMPARE(Chosen(cards, ChooseAttack(cards, p)), chosen);
@@ -279,7 +279,7 @@ private slots:
         QFETCH(QString, table);
         QFETCH(QString, chosen);
         TPosition p;
-        VERIFY_NOTATION(MakePosition(Spec(hand, trump, stock, table, false), p));
+        VERIFY_NOTATION(MakePosition(Written(hand, trump, stock, table, false), p));
         const TCardList& cards = p.Hands[ptCPU].Cards;
         QCOMPARE(Chosen(cards, ChooseDefence(cards, p)), chosen);
     }

@@ -83,16 +83,16 @@ QString Msg(TMessage m) {
     return QString::fromUtf8(MessageText(m));
 }
 
-TPositionSpec Spec(const QString& man, const QString& cpu, const QString& trump, int stock,
-                   const QString& next = {}) {
-    TPositionSpec spec;
-    spec.Man = man.toStdString();
-    spec.Cpu = cpu.toStdString();
-    spec.Trump = trump.toStdString();
-    spec.Stock = stock;
-    spec.Next = next.toStdString();
-    spec.FirstBout = true; // as a deal leaves it
-    return spec;
+TWrittenPosition Written(const QString& man, const QString& cpu, const QString& trump, int stock,
+                         const QString& next = {}) {
+    TWrittenPosition written;
+    written.Man = man.toStdString();
+    written.Cpu = cpu.toStdString();
+    written.Trump = trump.toStdString();
+    written.Stock = stock;
+    written.Next = next.toStdString();
+    written.FirstBout = true; // as a deal leaves it
+    return written;
 }
 
 // Plays the person's seat with random legal choices: a card of the hand the rules accept,
@@ -130,8 +130,8 @@ class TestRulesFlow : public QObject {
     std::unique_ptr<TRecorder> view;
 
     // Lays the position into the game; the steps recorded start afresh.
-    bool Arrange(const TPositionSpec& spec) {
-        const std::string why = MakePosition(spec, game.P);
+    bool Arrange(const TWrittenPosition& written) {
+        const std::string why = MakePosition(written, game.P);
         if (!why.empty()) {
             QTest::qFail(why.c_str(), __FILE__, __LINE__);
             return false;
@@ -191,7 +191,7 @@ private slots:
         QFETCH(QString, cpu);
         QFETCH(QString, trump);
         QFETCH(bool, manLeads);
-        QVERIFY(Arrange(Spec(man, cpu, trump, 24)));
+        QVERIFY(Arrange(Written(man, cpu, trump, 24)));
         QCOMPARE(game.FirstPlayer(), manLeads ? ptMan : ptCPU);
         // The winner of the last decided game leads whatever the trumps.
         game.LastWinner = ptMan;
@@ -213,7 +213,7 @@ private slots:
         QFETCH(int, state);
         QFETCH(bool, manFirst);
         // Four cards each, three in the stock: the first draws two, the second one.
-        QVERIFY(Arrange(Spec("6C 7C 8C 9C", "6D 7D 8D 9D", "6H", 3, "10S JS")));
+        QVERIFY(Arrange(Written("6C 7C 8C 9C", "6D 7D 8D 9D", "6H", 3, "10S JS")));
         game.P.Table.PutAttack({3, 0}); // what lies on the table is discarded first
         game.SetState(TGameState(state));
         view->Steps.clear();
@@ -234,7 +234,7 @@ private slots:
     }
 
     void fullHandIsOnlyArranged() {
-        QVERIFY(Arrange(Spec("6C 7C 8C 9C 10C JC QC", "6D 7D 8D 9D", "6H", 5)));
+        QVERIFY(Arrange(Written("6C 7C 8C 9C 10C JC QC", "6D 7D 8D 9D", "6H", 5)));
         game.SetState(gsManTakes);
         view->Steps.clear();
         game.RefillHands();
@@ -267,7 +267,7 @@ private slots:
     }
 
     void computerLeadShowsItsStepsInOrder() {
-        QVERIFY(Arrange(Spec("7D 9S 10S JS QS KS", "6C 6D 8C 9C 10C JC", "6H", 24)));
+        QVERIFY(Arrange(Written("7D 9S 10S JS QS KS", "6C 6D 8C 9C 10C JC", "6H", 24)));
         game.SetTurn(ptCPU);
         QCOMPARE(view->Steps,
                  (QStringList{"roles 2 1", "message \" Мой ход!\"", "pause 300",
@@ -291,7 +291,7 @@ private slots:
 
     void computerClosesItsBout() {
         // Nothing to throw in after the man beats: " Бито!", a pause, the man leads.
-        QVERIFY(Arrange(Spec("7C 9S 10S JS QS KS", "6C 8D 9D 10D JD QD", "6H", 24)));
+        QVERIFY(Arrange(Written("7C 9S 10S JS QS KS", "6C 8D 9D 10D JD QD", "6H", 24)));
         game.SetTurn(ptCPU);
         QCOMPARE(Names(game.P.Table.Attack), QStringLiteral("6C"));
         view->Steps.clear();
@@ -306,7 +306,7 @@ private slots:
     }
 
     void buttonAndMessagesThroughABout() {
-        QVERIFY(Arrange(Spec("6C 6D 9S 10S JS QS", "7C 7D 8S AS KH QH", "6H", 24)));
+        QVERIFY(Arrange(Written("6C 6D 9S 10S JS QS", "7C 7D 8S AS KH QH", "6H", 24)));
         game.SetTurn(ptMan);
         QCOMPARE(game.Message, msYourTurn);
         QVERIFY(!game.P.ButtonEnabled);
@@ -335,7 +335,7 @@ private slots:
 
     void computerTakesAtOnceWhenFull() {
         // The computer holds one card and declines: no room for more, it takes at once.
-        QVERIFY(Arrange(Spec("AC 6S", "6D", "6H", 0)));
+        QVERIFY(Arrange(Written("AC 6S", "6D", "6H", 0)));
         game.SetTurn(ptMan);
         view->Steps.clear();
         QVERIFY(Play("AC"));
@@ -349,7 +349,7 @@ private slots:
     }
 
     void throwInWhileComputerTakes() {
-        QVERIFY(Arrange(Spec("AC AD 9S 10S JS QS", "6C 7S 8S", "6H", 0)));
+        QVERIFY(Arrange(Written("AC AD 9S 10S JS QS", "6C 7S 8S", "6H", 0)));
         game.SetTurn(ptMan);
         QVERIFY(Play("AC"));
         QCOMPARE(game.P.State, gsCPUTakes);
@@ -369,7 +369,7 @@ private slots:
 
     // A throw-in that fills the computer's hand makes it take at once.
     void throwInThatFillsTheHand() {
-        QVERIFY(Arrange(Spec("AC AD 9S 10S JS QS", "6C 7S", "6H", 0)));
+        QVERIFY(Arrange(Written("AC AD 9S 10S JS QS", "6C 7S", "6H", 0)));
         game.SetTurn(ptMan);
         QVERIFY(Play("AC"));
         QCOMPARE(game.P.State, gsCPUTakes);
@@ -404,7 +404,7 @@ private slots:
         QFETCH(bool, manLeads);
         QFETCH(QString, play);
         QFETCH(int, outcome);
-        QVERIFY(Arrange(Spec(man, cpu, "6H", 0)));
+        QVERIFY(Arrange(Written(man, cpu, "6H", 0)));
         game.SetTurn(manLeads ? ptMan : ptCPU);
         for (const QString& c : play.split(' '))
             QVERIFY(Play(c));
@@ -428,7 +428,7 @@ private slots:
     }
 
     void computerWinsByThrowingInWhileManTakes() {
-        QVERIFY(Arrange(Spec("7C 8C 9C", "6C 6D 6S", "6H", 0)));
+        QVERIFY(Arrange(Written("7C 8C 9C", "6C 6D 6S", "6H", 0)));
         game.SetTurn(ptCPU); // the end game leads the pair's last card: the six of spades
         QCOMPARE(Names(game.P.Table.Attack), QStringLiteral("6S"));
         QCOMPARE(game.Message, msYouMustTake);
@@ -459,7 +459,7 @@ private slots:
         QFETCH(bool, firstBoutAfter);
         if (computerTakes) {
             // The computer cannot beat the ace and the stock is thick: it takes.
-            QVERIFY(Arrange(Spec("AC 7D 8D 9D 10D JD", "6C 7C 6S 7S 8S 9S", "6H", 24)));
+            QVERIFY(Arrange(Written("AC 7D 8D 9D 10D JD", "6C 7C 6S 7S 8S 9S", "6H", 24)));
             game.SetTurn(ptMan);
             QVERIFY(Play("AC"));
             QCOMPARE(game.P.State, gsCPUTakes);
@@ -468,7 +468,7 @@ private slots:
             QCOMPARE(game.Cpu().CardCount(), 7);
             QCOMPARE(game.P.State, gsManAttack);
         } else {
-            QVERIFY(Arrange(Spec("6S 7S 8S 9S 10S JS", "AC 7D 8D 9D 10D JD", "6H", 24)));
+            QVERIFY(Arrange(Written("6S 7S 8S 9S 10S JS", "AC 7D 8D 9D 10D JD", "6H", 24)));
             game.SetTurn(ptCPU);
             QCOMPARE(game.P.State, gsCPUAttack);
             game.TakeClick();
@@ -479,7 +479,7 @@ private slots:
 
     // A second "Беру!" while the take is being carried out does nothing.
     void takeWhileTakingIsIgnored() {
-        QVERIFY(Arrange(Spec("7C 8C", "6C 6D", "6H", 10)));
+        QVERIFY(Arrange(Written("7C 8C", "6C 6D", "6H", 10)));
         game.SetState(gsManTakes);
         view->Steps.clear();
         game.TakeClick();
@@ -523,11 +523,11 @@ private slots:
         QFETCH(int, stock);
         QFETCH(QString, table);
         QFETCH(QString, message);
-        TPositionSpec spec = Spec(man, cpu, "H", stock);
-        spec.Table = table.toStdString();
-        spec.FirstBout = false;
-        spec.State = TGameState(state);
-        QVERIFY(Arrange(spec));
+        TWrittenPosition written = Written(man, cpu, "H", stock);
+        written.Table = table.toStdString();
+        written.FirstBout = false;
+        written.State = TGameState(state);
+        QVERIFY(Arrange(written));
         game.CPUMove();
         QCOMPARE(Msg(game.Message), message);
         QCOMPARE(game.Cpu().CardCount(), 0); // the computer did lay its card

@@ -53,13 +53,13 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, card);
         QFETCH(bool, allowed);
-        TPositionSpec spec;
-        spec.Cpu = card.toStdString();
-        spec.Stock = 12;
-        spec.Table = table.toStdString();
-        spec.FirstBout = firstBout;
+        TWrittenPosition written;
+        written.Cpu = card.toStdString();
+        written.Stock = 12;
+        written.Table = table.toStdString();
+        written.FirstBout = firstBout;
         TPosition p;
-        VERIFY_NOTATION(MakePosition(spec, p));
+        VERIFY_NOTATION(MakePosition(written, p));
         QCOMPARE(p.Hands[ptCPU].CardCount(), 1);
         QCOMPARE(p.Trump(), TCardSuit(2));
         QCOMPARE(
@@ -82,11 +82,11 @@ private slots:
     void valueOnTable() {
         QFETCH(QString, table);
         QFETCH(QString, values);
-        TPositionSpec spec;
-        spec.Stock = 12;
-        spec.Table = table.toStdString();
+        TWrittenPosition written;
+        written.Stock = 12;
+        written.Table = table.toStdString();
         TPosition p;
-        VERIFY_NOTATION(MakePosition(spec, p));
+        VERIFY_NOTATION(MakePosition(written, p));
         QStringList found;
         for (int v = 0; v <= 8; ++v)
             if (ValueOnTable(p.Table, TCardValue(v)))

@@ -145,17 +145,18 @@ void RolesFor(TGameState state, std::uint8_t role[2]) {
     }
 }
 
-std::string MakeDeal(const TPositionSpec& spec, TDeal& deal) {
+std::string MakeDeal(const TWrittenPosition& written, TDeal& deal) {
     TCardList man, cpu, attack, defence, next;
     std::string why;
-    if (!(why = ParseCards(spec.Man, man)).empty() || !(why = ParseCards(spec.Cpu, cpu)).empty() ||
-        !(why = ParseTable(spec.Table, attack, defence)).empty() ||
-        !(why = ParseCards(spec.Next, next)).empty())
+    if (!(why = ParseCards(written.Man, man)).empty() ||
+        !(why = ParseCards(written.Cpu, cpu)).empty() ||
+        !(why = ParseTable(written.Table, attack, defence)).empty() ||
+        !(why = ParseCards(written.Next, next)).empty())
         return why;
-    if (spec.Stock < 0 || spec.Stock > 36)
-        return "a stock of " + std::to_string(spec.Stock) + " cards";
-    if (next.size() > std::max(spec.Stock - 1, 0))
-        return Quoted("more next cards than the stock holds above its trump card:", spec.Next);
+    if (written.Stock < 0 || written.Stock > 36)
+        return "a stock of " + std::to_string(written.Stock) + " cards";
+    if (next.size() > std::max(written.Stock - 1, 0))
+        return Quoted("more next cards than the stock holds above its trump card:", written.Next);
 
     // Every card in one place only.
     std::vector<TCardId> placed;
@@ -171,9 +172,9 @@ std::string MakeDeal(const TPositionSpec& spec, TDeal& deal) {
     // The card under the stock.
     TCardId bottom{};
     bool bottomPlaced = false; // the trump card itself was drawn: only when the stock is empty
-    if (spec.Trump.size() == 1) {
+    if (written.Trump.size() == 1) {
         TCardSuit suit = 0;
-        if (!(why = ParseSuit(spec.Trump, suit)).empty())
+        if (!(why = ParseSuit(written.Trump, suit)).empty())
             return why;
         bool found = false;
         for (int v = 0; v < 9 && !found; ++v) {
@@ -187,14 +188,14 @@ std::string MakeDeal(const TPositionSpec& spec, TDeal& deal) {
             }
         }
         if (!found)
-            return Quoted("no card of the trump suit left for the bottom:", spec.Trump);
+            return Quoted("no card of the trump suit left for the bottom:", written.Trump);
     } else {
-        if (!(why = ParseCard(spec.Trump, bottom)).empty())
+        if (!(why = ParseCard(written.Trump, bottom)).empty())
             return why;
         for (const TCardId p : placed)
             bottomPlaced = bottomPlaced || p == bottom;
-        if (next.contains(bottom) || (bottomPlaced && spec.Stock > 0))
-            return Quoted("the trump card is in the stock and elsewhere:", spec.Trump);
+        if (next.contains(bottom) || (bottomPlaced && written.Stock > 0))
+            return Quoted("the trump card is in the stock and elsewhere:", written.Trump);
     }
 
     for (int k = 0; k < defence.size(); ++k)
@@ -213,9 +214,10 @@ std::string MakeDeal(const TPositionSpec& spec, TDeal& deal) {
         if (!used)
             rest.push_back(c);
     }
-    const int fill = std::max(spec.Stock - 1, 0) - next.size();
+    const int fill = std::max(written.Stock - 1, 0) - next.size();
     if (fill > int(rest.size()))
-        return "no room for a stock of " + std::to_string(spec.Stock) + " beside the cards dealt";
+        return "no room for a stock of " + std::to_string(written.Stock) +
+               " beside the cards dealt";
 
     // Bottom up: the trump card, the filling, the next cards (the first on top).
     std::vector<TCardId> order = {bottom};
@@ -245,7 +247,7 @@ std::string MakeDeal(const TPositionSpec& spec, TDeal& deal) {
         const TCardId c = order[std::size_t(i)];
         deal.Order[std::size_t(i)] = c;
         TDealtTo to = dtDiscard;
-        if (i < spec.Stock)
+        if (i < written.Stock)
             to = dtStock;
         else if (man.contains(c))
             to = dtMan;
@@ -257,9 +259,9 @@ std::string MakeDeal(const TPositionSpec& spec, TDeal& deal) {
             to = dtDefence;
         deal.To[std::size_t(i)] = to;
     }
-    deal.Stock = spec.Stock;
-    deal.FirstBout = spec.FirstBout;
-    deal.State = spec.State;
+    deal.Stock = written.Stock;
+    deal.FirstBout = written.FirstBout;
+    deal.State = written.State;
     return {};
 }
 
@@ -292,9 +294,9 @@ void ApplyDeal(const TDeal& deal, TPosition& p) {
     p.ButtonEnabled = true;
 }
 
-std::string MakePosition(const TPositionSpec& spec, TPosition& p) {
+std::string MakePosition(const TWrittenPosition& written, TPosition& p) {
     TDeal deal;
-    if (std::string why = MakeDeal(spec, deal); !why.empty())
+    if (std::string why = MakeDeal(written, deal); !why.empty())
         return why;
     ApplyDeal(deal, p);
     return {};

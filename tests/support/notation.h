@@ -29,7 +29,7 @@ std::string CardNames(const TCardList& cards);
 std::string TableNames(const TTable& table);
 
 // A position of a game under way.
-struct TPositionSpec {
+struct TWrittenPosition {
     std::string Man;
     std::string Cpu;
     // The card under the stock, "6H"; or only its suit, "H": then the lowest card of the suit
@@ -58,11 +58,11 @@ struct TDeal {
     TGameState State = gsIdle;
 };
 
-std::string MakeDeal(const TPositionSpec& spec, TDeal& deal);
+std::string MakeDeal(const TWrittenPosition& written, TDeal& deal);
 // The position the deal leaves: the hands in hand order, the table, the stock, the state,
 // the roles; the button enabled.
 void ApplyDeal(const TDeal& deal, TPosition& p);
-std::string MakePosition(const TPositionSpec& spec, TPosition& p);
+std::string MakePosition(const TWrittenPosition& written, TPosition& p);
 
 // The roles a state gives: {person, computer}, 1 attacks and 2 defends; none before a game.
 void RolesFor(TGameState state, std::uint8_t role[2]);

@@ -25,9 +25,9 @@ QString Differ(const char* what, const QString& window, const QString& core) {
 }
 } // namespace
 
-std::string TWindowArranger::Arrange(TfMain& w, const TPositionSpec& spec) {
+std::string TWindowArranger::Arrange(TfMain& w, const TWrittenPosition& written) {
     TDeal deal;
-    if (std::string why = MakeDeal(spec, deal); !why.empty())
+    if (std::string why = MakeDeal(written, deal); !why.empty())
         return why;
     // As a new game begins: the hands emptied, the computer's turned down, the pile shown.
     w.PlayerPlace1->ClearHand();

@@ -16,7 +16,7 @@ class TWindowArranger {
 public:
     // The hands, the table, the stock and its trump card, FirstBout, the state with its button
     // and the roles; the message line is left as it is. Empty, or what is wrong with the text.
-    static std::string Arrange(TfMain& w, const TPositionSpec& spec);
+    static std::string Arrange(TfMain& w, const TWrittenPosition& written);
 
     // Where the window shows something else than its core game holds, or empty: both hands in
     // order, the table's lists, the pile, the state with the button, FirstBout, the roles and
