@@ -5,6 +5,7 @@
 // pauses and states a view is shown, refilling, the first bout's limit and the game's end.
 #include "game.h"
 #include "headless.h"
+#include "invariants.h"
 #include "notationcheck.h"
 
 #include <QTest>
@@ -564,25 +565,14 @@ private slots:
 private:
     QString Invariant() const {
         const TPosition& p = game.P;
-        int count[36] = {};
-        for (int i = 0; i < p.Stock.Count(); ++i)
-            ++count[p.Stock.Cards[std::size_t(i)].Bit()];
-        for (const THand& h : p.Hands)
-            for (const TCardId c : h.Cards)
-                ++count[c.Bit()];
-        for (const TCardId c : p.Table.Cards)
-            ++count[c.Bit()];
-        for (const int n : count)
-            if (n > 1)
-                return QStringLiteral("a card in two places");
+        if (const char* why = BrokenInvariant(p))
+            return QString::fromUtf8(why);
         const int defender = p.Role[ptMan] == 2 ? ptMan : ptCPU;
         if (p.Table.Unbeaten() > p.Hands[defender].CardCount())
             return QStringLiteral("more unbeaten cards than the defender holds");
-        if (p.Table.AttackCount() > (p.FirstBout ? 5 : 6))
-            return QStringLiteral("too many attacking cards");
-        if (p.Stock.Count() > 0 && p.Table.Cards.empty() &&
-            (p.Hands[ptMan].CardCount() < 6 || p.Hands[ptCPU].CardCount() < 6))
-            return QStringLiteral("a hand short of six while the stock lasts");
+        if (p.Table.Cards.empty())
+            if (const char* why = BrokenAtBoutStart(p))
+                return QString::fromUtf8(why);
         return {};
     }
 };
