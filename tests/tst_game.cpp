@@ -24,17 +24,6 @@ QString Names(const QList<TCard*>& cards) {
     return QString::fromStdString(CardNames(ids));
 }
 
-TWrittenPosition Written(const QString& man, const QString& cpu, const QString& trump,
-                         int stock = 0, const QString& next = {}) {
-    TWrittenPosition written;
-    written.Man = man.toStdString();
-    written.Cpu = cpu.toStdString();
-    written.Trump = trump.toStdString();
-    written.Stock = stock;
-    written.Next = next.toStdString();
-    written.FirstBout = true; // as a deal leaves it
-    return written;
-}
 } // namespace
 
 // Lays a position out in the window and checks that its widgets show what its core holds.
@@ -145,7 +134,7 @@ private slots:
 
     // The window hands the game its last winner by hand; the rule of trumps is the core's.
     void firstLeaderFollowsTheWindowsLastWinner() {
-        ARRANGE(Written("7H KC", "9H 6H", "JH", 24)); // the lower lowest trump: the computer's
+        ARRANGE(WrittenDeal("7H KC", "9H 6H", "JH", 24)); // the lower lowest trump: the computer's
         QCOMPARE(probe->First(), cpu);
         probe->SetLastWinner(man);
         QCOMPARE(probe->First(), man);
@@ -174,7 +163,7 @@ private slots:
         QFETCH(int, manCards);
         QFETCH(int, cpuCards);
         QFETCH(int, stock);
-        ARRANGE(Written(man, "6D 7D 8D 9D", "6H", 3, "10S JS"));
+        ARRANGE(WrittenDeal(man, "6D 7D 8D 9D", "6H", 3, "10S JS"));
         probe->SetState(TGameState(state));
         probe->Refill();
         SAME_AS_CORE();
@@ -217,7 +206,7 @@ private slots:
         QFETCH(QString, play);
         QFETCH(QString, box);
         QFETCH(int, counters);
-        ARRANGE(Written(man, cpu, "6H"));
+        ARRANGE(WrittenDeal(man, cpu, "6H"));
         probe->SetTurn(manLeads ? this->man : this->cpu);
         for (const QString& c : play.split(' '))
             probe->DoubleClick(c);
@@ -233,7 +222,7 @@ private slots:
     }
 
     void computerWinsByThrowingInWhileManTakes() {
-        ARRANGE(Written("7C 8C 9C", "6C 6D 6S", "6H"));
+        ARRANGE(WrittenDeal("7C 8C 9C", "6C 6D 6S", "6H"));
         probe->SetTurn(cpu); // the end game leads the pair's last card: the six of spades
         QCOMPARE(Names(window->GamePlace->AttackCards), QStringLiteral("6S"));
         QCOMPARE(probe->Message(), QStringLiteral("По-моему, Вам надо брать!"));
@@ -259,7 +248,7 @@ private slots:
         QFETCH(bool, firstBoutAfter);
         if (computerTakes) {
             // The computer cannot beat the ace and the stock is thick: it takes.
-            ARRANGE(Written("AC 7D 8D 9D 10D JD", "6C 7C 6S 7S 8S 9S", "6H", 24));
+            ARRANGE(WrittenDeal("AC 7D 8D 9D 10D JD", "6C 7C 6S 7S 8S 9S", "6H", 24));
             probe->SetTurn(man);
             probe->DoubleClick("AC");
             QCOMPARE(probe->State(), gsCPUTakes);
@@ -269,7 +258,7 @@ private slots:
             QCOMPARE(int(cpu->CardCount()), 7);
             QCOMPARE(probe->State(), gsManAttack);
         } else {
-            ARRANGE(Written("6S 7S 8S 9S 10S JS", "AC 7D 8D 9D 10D JD", "6H", 24));
+            ARRANGE(WrittenDeal("6S 7S 8S 9S 10S JS", "AC 7D 8D 9D 10D JD", "6H", 24));
             probe->SetTurn(cpu);
             QCOMPARE(probe->State(), gsCPUAttack);
             probe->Take();                         // "Беру!"
@@ -280,7 +269,7 @@ private slots:
     }
 
     void buttonAndMessagesThroughABout() {
-        ARRANGE(Written("6C 6D 9S 10S JS QS", "7C 7D 8S AS KH QH", "6H", 24));
+        ARRANGE(WrittenDeal("6C 6D 9S 10S JS QS", "7C 7D 8S AS KH QH", "6H", 24));
         probe->SetTurn(man);
         QCOMPARE(probe->Message(), QStringLiteral(" Ваш Ход!"));
         QCOMPARE(probe->Button(), QStringLiteral("Бито!"));
@@ -314,7 +303,7 @@ private slots:
 
     void computerTakesAtOnceWhenFull() {
         // The computer holds one card and declines: no room for more, it takes at once.
-        ARRANGE(Written("AC 6S", "6D", "6H", 0));
+        ARRANGE(WrittenDeal("AC 6S", "6D", "6H", 0));
         probe->SetTurn(man);
         probe->DoubleClick("AC");
         SAME_AS_CORE();
@@ -325,7 +314,7 @@ private slots:
     }
 
     void throwInWhileComputerTakes() {
-        ARRANGE(Written("AC AD 9S 10S JS QS", "6C 7S 8S", "6H", 0));
+        ARRANGE(WrittenDeal("AC AD 9S 10S JS QS", "6C 7S 8S", "6H", 0));
         probe->SetTurn(man);
         probe->DoubleClick("AC");
         QCOMPARE(probe->State(), gsCPUTakes);
@@ -341,7 +330,7 @@ private slots:
     }
 
     void ownBeatersComeBackSelected() {
-        ARRANGE(Written("7D 9S 10S JS QS KS", "6C 6D 8C 9C 10C JC", "6H", 24));
+        ARRANGE(WrittenDeal("7D 9S 10S JS QS KS", "6C 6D 8C 9C 10C JC", "6H", 24));
         probe->SetTurn(cpu); // a pair of sixes, the higher suit first
         QCOMPARE(Names(window->GamePlace->AttackCards), QStringLiteral("6D"));
         probe->DoubleClick("7D");
@@ -374,7 +363,7 @@ private slots:
         QFETCH(int, mods);
         QFETCH(int, buttons);
         QFETCH(bool, turns);
-        ARRANGE(Written("6C", "7C", "6H", 10));
+        ARRANGE(WrittenDeal("6C", "7C", "6H", 10));
         auto press = [&] {
             TfMainProbe::Send(window->GamePlace, QEvent::MouseButtonPress,
                               Qt::MouseButtons(buttons), Qt::KeyboardModifiers(mods));
@@ -388,7 +377,7 @@ private slots:
     }
 
     void newGameRightAfterYourTurn() {
-        ARRANGE(Written("6C 7C 8C 9C 10C JC", "6D 7D 8D 9D 10D JD", "6H", 24));
+        ARRANGE(WrittenDeal("6C 7C 8C 9C 10C JC", "6D 7D 8D 9D 10D JD", "6H", 24));
         probe->SetTurn(man);
         QVERIFY(!window->bbtStop->isEnabled());
         TCardBatch::SeedSource = [] { return 3u; };
@@ -404,16 +393,16 @@ private slots:
 
     // The arranger's check sees a window whose widgets went their own way.
     void differencesAreFound() {
-        ARRANGE(Written("6C 7C", "8D", "6H", 10, "AS"));
+        ARRANGE(WrittenDeal("6C 7C", "8D", "6H", 10, "AS"));
         window->PlayerPlace1->AddCard(window->CardBatch->PopCard()); // only the widgets
         QVERIFY(!TWindowArranger::Differences(*window).isEmpty());
-        ARRANGE(Written("6C 7C", "8D", "6H", 10, "AS"));
+        ARRANGE(WrittenDeal("6C 7C", "8D", "6H", 10, "AS"));
         window->GamePlace->PutAttack(window->PlayerPlace2->ExtractCard(0));
         QVERIFY(!TWindowArranger::Differences(*window).isEmpty());
-        ARRANGE(Written("6C 7C", "8D", "6H", 10, "AS"));
+        ARRANGE(WrittenDeal("6C 7C", "8D", "6H", 10, "AS"));
         window->bbtStop->setEnabled(false);
         QVERIFY(!TWindowArranger::Differences(*window).isEmpty());
-        ARRANGE(Written("6C 7C", "8D", "6H", 10, "AS"));
+        ARRANGE(WrittenDeal("6C 7C", "8D", "6H", 10, "AS"));
         window->lMessage->setText(QStringLiteral("?"));
         QVERIFY(!TWindowArranger::Differences(*window).isEmpty());
     }

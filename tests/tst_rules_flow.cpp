@@ -84,18 +84,6 @@ QString Msg(TMessage m) {
     return QString::fromUtf8(MessageText(m));
 }
 
-TWrittenPosition Written(const QString& man, const QString& cpu, const QString& trump, int stock,
-                         const QString& next = {}) {
-    TWrittenPosition written;
-    written.Man = man.toStdString();
-    written.Cpu = cpu.toStdString();
-    written.Trump = trump.toStdString();
-    written.Stock = stock;
-    written.Next = next.toStdString();
-    written.FirstBout = true; // as a deal leaves it
-    return written;
-}
-
 // Plays the person's seat with random legal choices: a card of the hand the rules accept,
 // or the button.
 class TRandomPolicy : public TPolicy {
@@ -192,7 +180,7 @@ private slots:
         QFETCH(QString, cpu);
         QFETCH(QString, trump);
         QFETCH(bool, manLeads);
-        QVERIFY(Arrange(Written(man, cpu, trump, 24)));
+        QVERIFY(Arrange(WrittenDeal(man, cpu, trump, 24)));
         QCOMPARE(game.FirstPlayer(), manLeads ? ptMan : ptCPU);
         // The winner of the last decided game leads whatever the trumps.
         game.LastWinner = ptMan;
@@ -214,7 +202,7 @@ private slots:
         QFETCH(int, state);
         QFETCH(bool, manFirst);
         // Four cards each, three in the stock: the first draws two, the second one.
-        QVERIFY(Arrange(Written("6C 7C 8C 9C", "6D 7D 8D 9D", "6H", 3, "10S JS")));
+        QVERIFY(Arrange(WrittenDeal("6C 7C 8C 9C", "6D 7D 8D 9D", "6H", 3, "10S JS")));
         game.P.Table.PutAttack({3, 0}); // what lies on the table is discarded first
         game.SetState(TGameState(state));
         view->Steps.clear();
@@ -235,7 +223,7 @@ private slots:
     }
 
     void fullHandIsOnlyArranged() {
-        QVERIFY(Arrange(Written("6C 7C 8C 9C 10C JC QC", "6D 7D 8D 9D", "6H", 5)));
+        QVERIFY(Arrange(WrittenDeal("6C 7C 8C 9C 10C JC QC", "6D 7D 8D 9D", "6H", 5)));
         game.SetState(gsManTakes);
         view->Steps.clear();
         game.RefillHands();
@@ -268,7 +256,7 @@ private slots:
     }
 
     void computerLeadShowsItsStepsInOrder() {
-        QVERIFY(Arrange(Written("7D 9S 10S JS QS KS", "6C 6D 8C 9C 10C JC", "6H", 24)));
+        QVERIFY(Arrange(WrittenDeal("7D 9S 10S JS QS KS", "6C 6D 8C 9C 10C JC", "6H", 24)));
         game.SetTurn(ptCPU);
         QCOMPARE(view->Steps,
                  (QStringList{"roles 2 1", "message \" Мой ход!\"", "pause 300",
@@ -292,7 +280,7 @@ private slots:
 
     void computerClosesItsBout() {
         // Nothing to throw in after the man beats: " Бито!", a pause, the man leads.
-        QVERIFY(Arrange(Written("7C 9S 10S JS QS KS", "6C 8D 9D 10D JD QD", "6H", 24)));
+        QVERIFY(Arrange(WrittenDeal("7C 9S 10S JS QS KS", "6C 8D 9D 10D JD QD", "6H", 24)));
         game.SetTurn(ptCPU);
         QCOMPARE(Names(game.P.Table.Attack), QStringLiteral("6C"));
         view->Steps.clear();
@@ -307,7 +295,7 @@ private slots:
     }
 
     void buttonAndMessagesThroughABout() {
-        QVERIFY(Arrange(Written("6C 6D 9S 10S JS QS", "7C 7D 8S AS KH QH", "6H", 24)));
+        QVERIFY(Arrange(WrittenDeal("6C 6D 9S 10S JS QS", "7C 7D 8S AS KH QH", "6H", 24)));
         game.SetTurn(ptMan);
         QCOMPARE(game.Message, msYourTurn);
         QVERIFY(!game.P.ButtonEnabled);
@@ -336,7 +324,7 @@ private slots:
 
     void computerTakesAtOnceWhenFull() {
         // The computer holds one card and declines: no room for more, it takes at once.
-        QVERIFY(Arrange(Written("AC 6S", "6D", "6H", 0)));
+        QVERIFY(Arrange(WrittenDeal("AC 6S", "6D", "6H", 0)));
         game.SetTurn(ptMan);
         view->Steps.clear();
         QVERIFY(Play("AC"));
@@ -350,7 +338,7 @@ private slots:
     }
 
     void throwInWhileComputerTakes() {
-        QVERIFY(Arrange(Written("AC AD 9S 10S JS QS", "6C 7S 8S", "6H", 0)));
+        QVERIFY(Arrange(WrittenDeal("AC AD 9S 10S JS QS", "6C 7S 8S", "6H", 0)));
         game.SetTurn(ptMan);
         QVERIFY(Play("AC"));
         QCOMPARE(game.P.State, gsCPUTakes);
@@ -370,7 +358,7 @@ private slots:
 
     // A throw-in that fills the computer's hand makes it take at once.
     void throwInThatFillsTheHand() {
-        QVERIFY(Arrange(Written("AC AD 9S 10S JS QS", "6C 7S", "6H", 0)));
+        QVERIFY(Arrange(WrittenDeal("AC AD 9S 10S JS QS", "6C 7S", "6H", 0)));
         game.SetTurn(ptMan);
         QVERIFY(Play("AC"));
         QCOMPARE(game.P.State, gsCPUTakes);
@@ -405,7 +393,7 @@ private slots:
         QFETCH(bool, manLeads);
         QFETCH(QString, play);
         QFETCH(int, outcome);
-        QVERIFY(Arrange(Written(man, cpu, "6H", 0)));
+        QVERIFY(Arrange(WrittenDeal(man, cpu, "6H", 0)));
         game.SetTurn(manLeads ? ptMan : ptCPU);
         for (const QString& c : play.split(' '))
             QVERIFY(Play(c));
@@ -429,7 +417,7 @@ private slots:
     }
 
     void computerWinsByThrowingInWhileManTakes() {
-        QVERIFY(Arrange(Written("7C 8C 9C", "6C 6D 6S", "6H", 0)));
+        QVERIFY(Arrange(WrittenDeal("7C 8C 9C", "6C 6D 6S", "6H", 0)));
         game.SetTurn(ptCPU); // the end game leads the pair's last card: the six of spades
         QCOMPARE(Names(game.P.Table.Attack), QStringLiteral("6S"));
         QCOMPARE(game.Message, msYouMustTake);
@@ -460,7 +448,7 @@ private slots:
         QFETCH(bool, firstBoutAfter);
         if (computerTakes) {
             // The computer cannot beat the ace and the stock is thick: it takes.
-            QVERIFY(Arrange(Written("AC 7D 8D 9D 10D JD", "6C 7C 6S 7S 8S 9S", "6H", 24)));
+            QVERIFY(Arrange(WrittenDeal("AC 7D 8D 9D 10D JD", "6C 7C 6S 7S 8S 9S", "6H", 24)));
             game.SetTurn(ptMan);
             QVERIFY(Play("AC"));
             QCOMPARE(game.P.State, gsCPUTakes);
@@ -469,7 +457,7 @@ private slots:
             QCOMPARE(game.Cpu().CardCount(), 7);
             QCOMPARE(game.P.State, gsManAttack);
         } else {
-            QVERIFY(Arrange(Written("6S 7S 8S 9S 10S JS", "AC 7D 8D 9D 10D JD", "6H", 24)));
+            QVERIFY(Arrange(WrittenDeal("6S 7S 8S 9S 10S JS", "AC 7D 8D 9D 10D JD", "6H", 24)));
             game.SetTurn(ptCPU);
             QCOMPARE(game.P.State, gsCPUAttack);
             game.TakeClick();
@@ -480,7 +468,7 @@ private slots:
 
     // A second "Беру!" while the take is being carried out does nothing.
     void takeWhileTakingIsIgnored() {
-        QVERIFY(Arrange(Written("7C 8C", "6C 6D", "6H", 10)));
+        QVERIFY(Arrange(WrittenDeal("7C 8C", "6C 6D", "6H", 10)));
         game.SetState(gsManTakes);
         view->Steps.clear();
         game.TakeClick();
@@ -524,7 +512,7 @@ private slots:
         QFETCH(int, stock);
         QFETCH(QString, table);
         QFETCH(QString, message);
-        TWrittenPosition written = Written(man, cpu, "H", stock);
+        TWrittenPosition written = WrittenDeal(man, cpu, "H", stock);
         written.Table = table.toStdString();
         written.FirstBout = false;
         written.State = TGameState(state);

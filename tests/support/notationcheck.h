@@ -15,3 +15,17 @@
         const std::string notationWhy_ = (expr);                                                   \
         QVERIFY2(notationWhy_.empty(), notationWhy_.c_str());                                      \
     } while (false)
+
+// A position as a deal leaves it (the first bout), written as hands, trump, stock size and the
+// stock's top cards.
+inline TWrittenPosition WrittenDeal(const QString& man, const QString& cpu, const QString& trump,
+                                    int stock = 0, const QString& next = {}) {
+    TWrittenPosition written;
+    written.Man = man.toStdString();
+    written.Cpu = cpu.toStdString();
+    written.Trump = trump.toStdString();
+    written.Stock = stock;
+    written.Next = next.toStdString();
+    written.FirstBout = true;
+    return written;
+}
