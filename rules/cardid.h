@@ -30,3 +30,12 @@ constexpr int CompareHandOrder(TCardId a, bool aTrump, TCardId b, bool bTrump) {
 constexpr int CompareCards(TCardId a, TCardId b, TCardSuit trump) {
     return CompareHandOrder(a, a.Suit == trump, b, b.Suit == trump);
 }
+
+// A card's place in hand order, 0..35: the plain suits in suit order, nine values each, then
+// the trumps. Ranks compare as CompareCards does.
+constexpr int HandRank(TCardId c, TCardSuit trump) {
+    // Without a branch: hands are walked card by card and their suits are random.
+    const int s = c.Suit;
+    const int block = s - int(s > trump) + int(s == trump) * (3 - s);
+    return block * 9 + c.Value;
+}

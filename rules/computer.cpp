@@ -3,6 +3,7 @@
 
 #include "computer.h"
 
+#include "handbits.h"
 #include "legality.h"
 
 TCardId LowestOf(const TCardList& list) {
@@ -16,6 +17,8 @@ TCardId LowestOf(const TCardList& list) {
 int LowestCard(const TCardList& hand, const TCardList& list) {
     return hand.indexOf(LowestOf(list));
 }
+
+using namespace handbits;
 
 namespace {
 // PreferPair over the cards of the hand that pass a filter, without building the list: the
@@ -50,17 +53,9 @@ int PreferPairOf(const TCardList& hand, bool wholeHand, int stock, Filter filter
             return v <= hand[lowest].Value + allowance ? last[v] : lowest;
     return lowest;
 }
-} // namespace
 
-// The list is drawn from the hand in hand order, so walking the hand gives the same order.
-int PreferPair(const TCardList& hand, const TCardList& list, int stock) {
-    return PreferPairOf(hand, &list == &hand, stock,
-                        [&list](TCardId c) { return list.contains(c); });
-}
-
-// The choices walk the hand once instead of building candidate lists: they are asked at every
-// move of every game the core plays, and answer exactly as PreferPair and LowestCard would.
-int ChooseAttack(const TCardList& hand, const TPosition& p) {
+// The list may be in any order: walked once, first on equal values in the list's order.
+int ListChooseAttack(const TCardList& hand, const TPosition& p) {
     const int stock = p.Stock.Count();
     const TCardSuit trump = p.Trump();
     const TTable& table = p.Table;
@@ -94,10 +89,8 @@ int ChooseAttack(const TCardList& hand, const TPosition& p) {
     return -1;
 }
 
-int ChooseDefence(const TCardList& hand, const TPosition& p) {
+int ListChooseDefence(const TCardList& hand, const TPosition& p) {
     const TCardSuit trump = p.Trump();
-    if (!p.Table.HasUnbeaten())
-        return -1;
     const TCardId u = p.Table.UnbeatenCard();
     // The plain beaters all share the unbeaten card's suit, so no two share a value and the
     // pair rule always gives the lowest of them.
@@ -116,4 +109,79 @@ int ChooseDefence(const TCardList& hand, const TPosition& p) {
     if (r >= 0 && hand[r].Suit == trump && hand[r].Value > 4 && p.Stock.Count() > 16)
         r = -1;
     return r;
+}
+
+// PreferPairOf over the candidates, a subset of a hand in hand order.
+int PreferPairBits(TBits hand, TBits candidates, bool wholeHand, int stock) {
+    if (!candidates)
+        return -1;
+    const int low = __builtin_ctz(Values(candidates));
+    const int lowest = FirstOfValue(candidates, low);
+    const unsigned pairs = Pairs(candidates);
+    if (Count(candidates) <= 2 || !pairs)
+        return IndexOf(hand, lowest);
+    if (wholeHand)
+        return IndexOf(hand, LastOfValue(candidates, 31 - __builtin_clz(pairs)));
+    const int v = __builtin_ctz(pairs);
+    const int allowance = 9 - stock / 3;
+    return IndexOf(hand, v <= low + allowance ? LastOfValue(candidates, v) : lowest);
+}
+} // namespace
+
+// The list is drawn from the hand in hand order, so walking the hand gives the same order.
+int PreferPair(const TCardList& hand, const TCardList& list, int stock) {
+    return PreferPairOf(hand, &list == &hand, stock,
+                        [&list](TCardId c) { return list.contains(c); });
+}
+
+// Asked at every move of every game the core plays: a hand in hand order is answered with
+// bit operations, any other list by walking it; both answer as PreferPair and LowestCard would.
+int ChooseAttack(const TCardList& hand, const TPosition& p) {
+    TBits h;
+    if (!Of(hand, p.Trump(), h))
+        return ListChooseAttack(hand, p);
+    const int stock = p.Stock.Count();
+    const TTable& table = p.Table;
+    if (table.AttackCount() == 0) {
+        if (stock <= 2)
+            return PreferPairBits(h, h, true, stock);
+        const int r = PreferPairBits(h, h & Plain, false, stock);
+        if (r >= 0 || !h)
+            return r;
+        return 0; // trumps only: the lowest of them is the first
+    }
+    // A throw-in: a value already on the table, while the bout has room.
+    const int attacks = table.AttackCount();
+    if ((p.FirstBout && attacks == 5) || attacks == 6)
+        return -1;
+    const TBits fit = h & (TBits(table.Values()) * Column);
+    if (const TBits plain = fit & Plain)
+        return IndexOf(h, FirstOfValue(plain, __builtin_ctz(Values(plain))));
+    if (fit && stock < 8)
+        return IndexOf(h, __builtin_ctzll(fit)); // the lowest trump
+    return -1;
+}
+
+int ChooseDefence(const TCardList& hand, const TPosition& p) {
+    if (!p.Table.HasUnbeaten())
+        return -1;
+    TBits h;
+    if (!Of(hand, p.Trump(), h))
+        return ListChooseDefence(hand, p);
+    const TCardId u = p.Table.UnbeatenCard();
+    const int rank = HandRank(u, p.Trump());
+    // The higher cards of the unbeaten card's suit; for a plain card, then any trump.
+    TBits beaters = h & (Block << (rank - u.Value)) & ~((TBits(2) << rank) - 1);
+    if (rank < 27) {
+        if (beaters)
+            return IndexOf(h, __builtin_ctzll(beaters));
+        beaters = h & ~Plain;
+    }
+    if (!beaters)
+        return -1;
+    const int r = __builtin_ctzll(beaters);
+    // Keep the high trumps while the stock is still thick: take instead.
+    if (r - 27 > 4 && p.Stock.Count() > 16)
+        return -1;
+    return IndexOf(h, r);
 }

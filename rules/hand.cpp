@@ -4,9 +4,12 @@
 #include "hand.h"
 
 int THand::AddCard(TCardId card, TCardSuit trump) {
-    int i = Cards.size();
-    while (i > 0 && CompareCards(Cards[i - 1], card, trump) > 0)
-        --i;
+    // After the last card that does not come later in hand order: a walk without a branch
+    // per card, which a refill's random cards would mispredict.
+    const int rank = HandRank(card, trump);
+    int i = 0;
+    for (int k = 0; k < Cards.size(); ++k)
+        i = HandRank(Cards[k], trump) <= rank ? k + 1 : i;
     Cards.insert(i, card);
     return i;
 }

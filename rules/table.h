@@ -26,6 +26,8 @@ public:
 
     // Some card on the table has the value.
     bool HasValue(TCardValue v) const { return FValues & (1u << v); }
+    // The values lying on the table, bit v for value v.
+    std::uint16_t Values() const { return FValues; }
 
     void PutAttack(TCardId c) {
         Attack.push_back(c);

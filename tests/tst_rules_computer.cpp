@@ -329,6 +329,15 @@ private slots:
                 CheckAttack(hand.Cards, p, seen);
                 if (QTest::currentTestFailed())
                     QFAIL(qPrintable(where));
+                // The same answers as the rules' own wording, in hand order and in any order.
+                TCardList mixed = hand.Cards;
+                std::shuffle(&mixed[0], &mixed[0] + mixed.size(), rng);
+                for (const TCardList* list : {&hand.Cards, &mixed}) {
+                    const QString order = where + ", as listed " + Names(*list);
+                    QVERIFY2(ChooseAttack(*list, p) == WordedAttack(*list, p), qPrintable(order));
+                    QVERIFY2(ChooseDefence(*list, p) == WordedDefence(*list, p),
+                             qPrintable(order));
+                }
                 if (unbeaten)
                     CheckDefence(hand.Cards, p, seen);
                 if (QTest::currentTestFailed())
@@ -346,6 +355,41 @@ private slots:
 private:
     static bool Playable(std::uint8_t kind, TCardId c, const TPosition& p) {
         return CanPlay(kind, c, p.Table, p.FirstBout, p.Trump());
+    }
+
+    // The choices as the rules word them: candidate lists in the list's order, then
+    // LowestCard and PreferPair.
+    static void Candidates(std::uint8_t kind, const TCardList& hand, const TPosition& p,
+                           TCardList& plain, TCardList& trumps) {
+        for (const TCardId c : hand)
+            if (kind == 0 || Playable(kind, c, p))
+                (p.IsTrump(c) ? trumps : plain).push_back(c);
+    }
+    static int WordedAttack(const TCardList& hand, const TPosition& p) {
+        const int s = p.Stock.Count();
+        TCardList plain, trumps;
+        if (p.Table.AttackCount() == 0) {
+            if (hand.empty())
+                return -1;
+            if (s <= 2)
+                return PreferPair(hand, hand, s);
+            Candidates(0, hand, p, plain, trumps);
+            return plain.empty() ? LowestCard(hand, hand) : PreferPair(hand, plain, s);
+        }
+        Candidates(1, hand, p, plain, trumps);
+        if (!plain.empty())
+            return LowestCard(hand, plain);
+        return !trumps.empty() && s < 8 ? LowestCard(hand, trumps) : -1;
+    }
+    static int WordedDefence(const TCardList& hand, const TPosition& p) {
+        TCardList plain, trumps;
+        Candidates(2, hand, p, plain, trumps);
+        int r = !plain.empty()    ? PreferPair(hand, plain, p.Stock.Count())
+                : !trumps.empty() ? LowestCard(hand, trumps)
+                                  : -1;
+        if (r >= 0 && p.IsTrump(hand[r]) && hand[r].Value > 4 && p.Stock.Count() > 16)
+            r = -1;
+        return r;
     }
 
     void CheckAttack(const TCardList& hand, const TPosition& p, QMap<QString, int>& seen) {

@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "cardid.h"
+#include "cardlist.h"
+
+#include <cstdint>
+
+// A hand in hand order as bits, one per HandRank: the computer's choices become a few bit
+// operations instead of walks with a branch per card. A card's index in the hand is the number
+// of cards ranked below it.
+namespace handbits {
+
+using TBits = std::uint64_t;
+
+constexpr TBits Block = 0x1ff;                 // the nine values of one suit
+constexpr TBits Plain = (TBits(1) << 27) - 1;  // the three plain suits
+constexpr TBits Column = TBits(1) | TBits(1) << 9 | TBits(1) << 18 | TBits(1) << 27; // one value
+
+// The hand's bits; false when the list is not in hand order (its indices are not ranks then).
+inline bool Of(const TCardList& cards, TCardSuit trump, TBits& bits) {
+    TBits b = 0;
+    int last = -1;
+    bool ordered = true;
+    for (const TCardId c : cards) {
+        const int rank = HandRank(c, trump);
+        ordered &= rank > last;
+        last = rank;
+        b |= TBits(1) << rank;
+    }
+    bits = b;
+    return ordered;
+}
+
+// Bits set, without the library call the baseline instruction set needs for a popcount.
+inline int Count(TBits b) {
+    b = b - ((b >> 1) & 0x5555555555555555u);
+    b = (b & 0x3333333333333333u) + ((b >> 2) & 0x3333333333333333u);
+    b = (b + (b >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    return int((b * 0x0101010101010101u) >> 56);
+}
+
+inline int IndexOf(TBits hand, int rank) {
+    return Count(hand & ((TBits(1) << rank) - 1));
+}
+
+// The values held, bit v for value v.
+inline unsigned Values(TBits b) {
+    return unsigned((b | b >> 9 | b >> 18 | b >> 27) & Block);
+}
+
+// The values held at least twice.
+inline unsigned Pairs(TBits b) {
+    const unsigned s0 = unsigned(b & Block), s1 = unsigned(b >> 9 & Block);
+    const unsigned s2 = unsigned(b >> 18 & Block), s3 = unsigned(b >> 27 & Block);
+    return (s0 & s1) | (s2 & s3) | ((s0 | s1) & (s2 | s3));
+}
+
+// The first and the last card in hand order of a value held.
+inline int FirstOfValue(TBits b, int value) {
+    return __builtin_ctzll(b & (Column << value));
+}
+inline int LastOfValue(TBits b, int value) {
+    return 63 - __builtin_clzll(b & (Column << value));
+}
+
+} // namespace handbits
