@@ -5,7 +5,7 @@
 
 TChoices ListChoices(const TGame& game, TChoicePoint point) {
     TChoices out;
-    const TCardList& hand = game.P.Hands[point.Seat].Cards;
+    const TCardList& hand = game.P.Hands[point.Seat].Cards();
     const std::uint8_t kind = point.Attack ? 1 : 2;
     for (int i = 0; i < hand.size(); ++i)
         if (game.CanPlay(kind, hand[i]))

@@ -126,20 +126,8 @@ int PreferPairBits(TBits hand, TBits candidates, bool wholeHand, int stock) {
     const int allowance = 9 - stock / 3;
     return IndexOf(hand, v <= low + allowance ? LastOfValue(candidates, v) : lowest);
 }
-} // namespace
 
-// The list is drawn from the hand in hand order, so walking the hand gives the same order.
-int PreferPair(const TCardList& hand, const TCardList& list, int stock) {
-    return PreferPairOf(hand, &list == &hand, stock,
-                        [&list](TCardId c) { return list.contains(c); });
-}
-
-// Asked at every move of every game the core plays: a hand in hand order is answered with
-// bit operations, any other list by walking it; both answer as PreferPair and LowestCard would.
-int ChooseAttack(const TCardList& hand, const TPosition& p) {
-    TBits h;
-    if (!Of(hand, p.Trump(), h))
-        return ListChooseAttack(hand, p);
+int AttackByBits(TBits h, const TPosition& p) {
     const int stock = p.Stock.Count();
     const TTable& table = p.Table;
     if (table.AttackCount() == 0) {
@@ -162,12 +150,7 @@ int ChooseAttack(const TCardList& hand, const TPosition& p) {
     return -1;
 }
 
-int ChooseDefence(const TCardList& hand, const TPosition& p) {
-    if (!p.Table.HasUnbeaten())
-        return -1;
-    TBits h;
-    if (!Of(hand, p.Trump(), h))
-        return ListChooseDefence(hand, p);
+int DefenceByBits(TBits h, const TPosition& p) {
     const TCardId u = p.Table.UnbeatenCard();
     const int rank = HandRank(u, p.Trump());
     // The higher cards of the unbeaten card's suit; for a plain card, then any trump.
@@ -184,4 +167,37 @@ int ChooseDefence(const TCardList& hand, const TPosition& p) {
     if (r - 27 > 4 && p.Stock.Count() > 16)
         return -1;
     return IndexOf(h, r);
+}
+} // namespace
+
+// The list is drawn from the hand in hand order, so walking the hand gives the same order.
+int PreferPair(const TCardList& hand, const TCardList& list, int stock) {
+    return PreferPairOf(hand, &list == &hand, stock,
+                        [&list](TCardId c) { return list.contains(c); });
+}
+
+// Asked at every move of every game the core plays: a hand in hand order is answered with
+// bit operations, any other list by walking it; both answer as PreferPair and LowestCard would.
+int ChooseAttack(const TCardList& hand, const TPosition& p) {
+    TBits h;
+    return Of(hand, p.Trump(), h) ? AttackByBits(h, p) : ListChooseAttack(hand, p);
+}
+
+int ChooseAttack(const THand& hand, const TPosition& p) {
+    TBits h;
+    return hand.RankBits(h) ? AttackByBits(h, p) : ListChooseAttack(hand.Cards(), p);
+}
+
+int ChooseDefence(const TCardList& hand, const TPosition& p) {
+    if (!p.Table.HasUnbeaten())
+        return -1;
+    TBits h;
+    return Of(hand, p.Trump(), h) ? DefenceByBits(h, p) : ListChooseDefence(hand, p);
+}
+
+int ChooseDefence(const THand& hand, const TPosition& p) {
+    if (!p.Table.HasUnbeaten())
+        return -1;
+    TBits h;
+    return hand.RankBits(h) ? DefenceByBits(h, p) : ListChooseDefence(hand.Cards(), p);
 }

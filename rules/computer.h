@@ -19,5 +19,7 @@ int PreferPair(const TCardList& hand, const TCardList& list, int stock);
 
 // What to lead (empty table) or throw in, or -1.
 int ChooseAttack(const TCardList& hand, const TPosition& p);
+int ChooseAttack(const THand& hand, const TPosition& p);
 // What beats the unbeaten card, or -1 to take.
 int ChooseDefence(const TCardList& hand, const TPosition& p);
+int ChooseDefence(const THand& hand, const TPosition& p);

@@ -28,11 +28,11 @@ bool TGame::CanPlay(std::uint8_t kind, TCardId card) const {
 }
 
 int TGame::ComputerAttack() const {
-    return Computer ? Computer->ChooseAttack(*this, ptCPU) : ChooseAttack(Cpu().Cards, P);
+    return Computer ? Computer->ChooseAttack(*this, ptCPU) : ChooseAttack(Cpu(), P);
 }
 
 int TGame::ComputerDefence() const {
-    return Computer ? Computer->ChooseDefence(*this, ptCPU) : ChooseDefence(Cpu().Cards, P);
+    return Computer ? Computer->ChooseDefence(*this, ptCPU) : ChooseDefence(Cpu(), P);
 }
 
 void TGame::Lay(TVeskPlayerType hand, int index, bool attack) {
@@ -93,8 +93,8 @@ TVeskPlayerType TGame::FirstPlayer() const {
     const int m = high ? man.FindMinCard(0, trump) : man.FindMaxCard(8, trump);
     const int c = high ? cpu.FindMinCard(0, trump) : cpu.FindMaxCard(8, trump);
     if (m >= 0 && c >= 0) {
-        const int mv = man.Cards[m].Value;
-        const int cv = cpu.Cards[c].Value;
+        const int mv = man.Cards()[m].Value;
+        const int cv = cpu.Cards()[c].Value;
         if (high)
             return mv < cv ? ptMan : ptCPU;
         return mv > cv ? ptMan : ptCPU;
@@ -220,7 +220,7 @@ void TGame::CPUMove() {
 void TGame::AttackChosen(int i) {
     if (i >= 0) {
         Lay(ptCPU, i, true);
-        const int j = ChooseDefence(Man().Cards, P);
+        const int j = ChooseDefence(Man(), P);
         SetMessage(j == -1 ? msYouMustTake : msDefend);
         return;
     }
@@ -236,7 +236,7 @@ void TGame::AttackChosen(int i) {
 void TGame::DefenceChosen(int i) {
     if (i >= 0) {
         Lay(ptCPU, i, false);
-        const int k = ChooseAttack(Man().Cards, P);
+        const int k = ChooseAttack(Man(), P);
         SetMessage(k == -1 ? msEnough : msMore);
         CheckGameOver();
         return;
@@ -329,7 +329,7 @@ void TGame::NoMoreClick() {
 bool TGame::PlayCard(int index) {
     if (index < 0 || index >= Man().CardCount())
         return false;
-    const TCardId card = Man().Cards[index];
+    const TCardId card = Man().Cards()[index];
     switch (P.State) {
     case gsCPUAttack:
         if (P.Table.AttackCount() <= P.Table.DefenceCount())

@@ -4,22 +4,36 @@
 #pragma once
 
 #include "cardlist.h"
+#include "handbits.h"
 
 // A player's hand: its cards always in hand order for the game's trump; a card's index is its
-// position in that order.
+// position in that order. The same cards are kept as rank bits, which the computer's choices
+// read at every move.
 class THand {
 public:
-    TCardList Cards;
-
-    int CardCount() const { return Cards.size(); }
-    void Clear() { Cards.clear(); }
+    const TCardList& Cards() const { return FCards; }
+    int CardCount() const { return FCards.size(); }
+    void Clear();
     // Puts the card in its place in hand order; returns that place.
     int AddCard(TCardId card, TCardSuit trump);
     TCardId ExtractCard(int index);
+    // The cards exactly as listed, in hand order or not (positions written for a test).
+    void SetCards(const TCardList& cards, TCardSuit trump);
+    // The cards' rank bits; false when the list is not in hand order for one trump.
+    bool RankBits(handbits::TBits& bits) const {
+        bits = FRanks;
+        return FOrdered;
+    }
     // The lowest card of the suit whose value is at least bound, or -1.
     int FindMinCard(TCardValue bound, TCardSuit suit) const;
     // The highest card of the suit whose value is at most bound, or -1.
     int FindMaxCard(TCardValue bound, TCardSuit suit) const;
+
+private:
+    TCardList FCards;
+    handbits::TBits FRanks = 0;
+    TCardSuit FTrump = 0;
+    bool FOrdered = true;
 };
 
 // The lowest card of the suit at or above bound in a list in hand order, or -1; on equal

@@ -6,10 +6,11 @@
 void FillHand(THand& hand, TCardSet cards, TCardSuit trump) {
     hand.Clear();
     const TCardSet trumps = ((TCardSet(1) << 9) - 1) << (trump * 9);
-    // Card bits run in card-number order: plain cards first, then trumps, is hand order.
+    // Card bits run in card-number order: plain cards first, then trumps, is hand order, so
+    // each card goes to the end.
     for (const TCardSet part : {cards & ~trumps, cards & trumps})
         for (TCardSet s = part; s; s &= s - 1)
-            hand.Cards.push_back(CardOfBit(__builtin_ctzll(s)));
+            hand.AddCard(CardOfBit(__builtin_ctzll(s)), trump);
 }
 
 TInfoSet::TInfoSet(const TGame& game, TVeskPlayerType seat) : FSeat(seat), FBase(game) {
@@ -17,7 +18,7 @@ TInfoSet::TInfoSet(const TGame& game, TVeskPlayerType seat) : FSeat(seat), FBase
     const TPosition& p = game.P;
     const int stock = p.Stock.Count();
     const TCardId trumpCard = p.Stock.Cards[0];
-    const TCardSet own = SetOf(p.Hands[seat].Cards);
+    const TCardSet own = SetOf(p.Hands[seat].Cards());
     TCardSet seen = own | SetOf(p.Table.Cards) | p.Discarded | p.Shown[other];
     if (stock > 0)
         seen |= CardBit(trumpCard);

@@ -7,9 +7,9 @@
 #include "game.h"
 
 int TRulePolicy::ChooseAttack(const TGame& game, TVeskPlayerType seat) {
-    return ::ChooseAttack(game.P.Hands[seat].Cards, game.P);
+    return ::ChooseAttack(game.P.Hands[seat], game.P);
 }
 
 int TRulePolicy::ChooseDefence(const TGame& game, TVeskPlayerType seat) {
-    return ::ChooseDefence(game.P.Hands[seat].Cards, game.P);
+    return ::ChooseDefence(game.P.Hands[seat], game.P);
 }

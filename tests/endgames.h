@@ -56,7 +56,7 @@ inline bool Accepts(const TGame& g, TChoicePoint point, int choice) {
         return p.State != gsManAttack || p.ButtonEnabled;
     }
     if (choice >= 0)
-        return g.CanPlay(point.Attack ? 1 : 2, p.Hands[ptCPU].Cards[choice]);
+        return g.CanPlay(point.Attack ? 1 : 2, p.Hands[ptCPU].Cards()[choice]);
     return !point.Attack || p.Table.AttackCount() > 0;
 }
 
@@ -68,8 +68,8 @@ inline std::string FullKey(const TGame& g) {
             k += char('A' + c.Bit());
         k += '|';
     };
-    list(g.P.Hands[0].Cards);
-    list(g.P.Hands[1].Cards);
+    list(g.P.Hands[0].Cards());
+    list(g.P.Hands[1].Cards());
     list(g.P.Table.Attack);
     list(g.P.Table.Defence);
     for (int i = 0; i < g.P.Stock.Count(); ++i)

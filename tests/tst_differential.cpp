@@ -32,8 +32,8 @@ public:
         };
         QString d;
         for (const QString& part :
-             {lists("man", CardIds(W.PlayerPlace1->Cards), h.Man().Cards),
-              lists("computer", CardIds(W.PlayerPlace2->Cards), h.Cpu().Cards),
+             {lists("man", CardIds(W.PlayerPlace1->Cards), h.Man().Cards()),
+              lists("computer", CardIds(W.PlayerPlace2->Cards), h.Cpu().Cards()),
               lists("attack", CardIds(W.GamePlace->AttackCards), h.P.Table.Attack),
               lists("defence", CardIds(W.GamePlace->DefenceCards), h.P.Table.Defence),
               lists("table", CardIds(W.GamePlace->Cards), h.P.Table.Cards)})
@@ -100,7 +100,7 @@ private slots:
                 headless.NewGame(a.Seed);
                 break;
             case TDriverAction::akCard: {
-                const int i = headless.Man().Cards.indexOf(a.Card);
+                const int i = headless.Man().Cards().indexOf(a.Card);
                 if (i < 0) {
                     failure = QStringLiteral("the card played is not in the core's hand");
                     return;

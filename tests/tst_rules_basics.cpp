@@ -181,10 +181,10 @@ private slots:
         QStringList at;
         for (const TCardId c : cards)
             at << QString::number(h.AddCard(c, suit));
-        QCOMPARE(Names(h.Cards), hand);
+        QCOMPARE(Names(h.Cards()), hand);
         QCOMPARE(at.join(' '), places);
         for (int i = 1; i < h.CardCount(); ++i)
-            QVERIFY(CompareCards(h.Cards[i - 1], h.Cards[i], suit) < 0);
+            QVERIFY(CompareCards(h.Cards()[i - 1], h.Cards()[i], suit) < 0);
     }
 
     void extractCard() {
@@ -194,10 +194,10 @@ private slots:
         for (const TCardId c : cards)
             h.AddCard(c, 2);
         QVERIFY(h.ExtractCard(1) == (TCardId{1, 1}));
-        QCOMPARE(Names(h.Cards), QStringLiteral("6C 8S AH"));
+        QCOMPARE(Names(h.Cards()), QStringLiteral("6C 8S AH"));
         QVERIFY(h.ExtractCard(2) == (TCardId{2, 8}));
         QVERIFY(h.ExtractCard(0) == (TCardId{0, 0}));
-        QCOMPARE(Names(h.Cards), QStringLiteral("8S"));
+        QCOMPARE(Names(h.Cards()), QStringLiteral("8S"));
     }
 
     void cardListInsertErase_data() {
@@ -433,8 +433,8 @@ private slots:
         QCOMPARE(seen, (std::uint64_t(1) << 36) - 1);
         TPosition p;
         ApplyDeal(deal, p);
-        QCOMPARE(Names(p.Hands[ptMan].Cards), QStringLiteral("6C AS 7H"));
-        QCOMPARE(Names(p.Hands[ptCPU].Cards), QStringLiteral("8D 9D"));
+        QCOMPARE(Names(p.Hands[ptMan].Cards()), QStringLiteral("6C AS 7H"));
+        QCOMPARE(Names(p.Hands[ptCPU].Cards()), QStringLiteral("8D 9D"));
         QCOMPARE(QString::fromStdString(TableNames(p.Table)), QStringLiteral("7C/9C 7D/10H 7S"));
         QCOMPARE(Names(p.Table.Cards), QStringLiteral("7C 9C 7D 10H 7S"));
         QCOMPARE(p.Stock.Count(), 5);
@@ -456,7 +456,7 @@ private slots:
         written.Man = "6H 7C";
         written.Trump = "6H";
         VERIFY_NOTATION(MakePosition(written, p));
-        QCOMPARE(Names(p.Hands[ptMan].Cards), QStringLiteral("7C 6H"));
+        QCOMPARE(Names(p.Hands[ptMan].Cards()), QStringLiteral("7C 6H"));
         QCOMPARE(p.Stock.Count(), 0);
         QCOMPARE(p.Trump(), TCardSuit(2));
     }

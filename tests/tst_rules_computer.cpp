@@ -75,7 +75,7 @@ private slots:
         VERIFY_NOTATION(MakePosition(Written(hand, 'H', 12, {}, false), p));
         TCardList candidates;
         VERIFY_NOTATION(ParseCards(list.toStdString(), candidates));
-        const TCardList& cards = p.Hands[ptCPU].Cards;
+        const TCardList& cards = p.Hands[ptCPU].Cards();
         QCOMPARE(Chosen(cards, LowestCard(cards, candidates)), chosen);
     }
 
@@ -113,7 +113,7 @@ private slots:
         QFETCH(QString, chosen);
         TPosition p;
         VERIFY_NOTATION(MakePosition(Written(hand, 'H', stock, {}, false), p));
-        const TCardList& cards = p.Hands[ptCPU].Cards;
+        const TCardList& cards = p.Hands[ptCPU].Cards();
         if (list == QStringLiteral("hand")) {
             QCOMPARE(Chosen(cards, PreferPair(cards, cards, stock)), chosen);
             return;
@@ -220,7 +220,7 @@ private slots:
         TPosition p;
         VERIFY_NOTATION(MakePosition(Written(hand, trump, stock, table, firstBout), p));
         QCOMPARE(p.Stock.Count(), stock);
-        const TCardList& cards = p.Hands[ptCPU].Cards;
+        const TCardList& cards = p.Hands[ptCPU].Cards();
         QCOMPARE(Chosen(cards, ChooseAttack(cards, p)), chosen);
     }
 
@@ -280,7 +280,7 @@ private slots:
         QFETCH(QString, chosen);
         TPosition p;
         VERIFY_NOTATION(MakePosition(Written(hand, trump, stock, table, false), p));
-        const TCardList& cards = p.Hands[ptCPU].Cards;
+        const TCardList& cards = p.Hands[ptCPU].Cards();
         QCOMPARE(Chosen(cards, ChooseDefence(cards, p)), chosen);
     }
 
@@ -325,21 +325,26 @@ private slots:
                     QStringLiteral("seed %1, stock %2, hand %3, table %4")
                         .arg(seed)
                         .arg(p.Stock.Count())
-                        .arg(Names(hand.Cards), QString::fromStdString(TableNames(p.Table)));
-                CheckAttack(hand.Cards, p, seen);
+                        .arg(Names(hand.Cards()), QString::fromStdString(TableNames(p.Table)));
+                CheckAttack(hand.Cards(), p, seen);
                 if (QTest::currentTestFailed())
                     QFAIL(qPrintable(where));
-                // The same answers as the rules' own wording, in hand order and in any order.
-                TCardList mixed = hand.Cards;
+                // The same answers as the rules' own wording: for the hand, for its list, and
+                // for the list in any order.
+                TCardList mixed = hand.Cards();
                 std::shuffle(&mixed[0], &mixed[0] + mixed.size(), rng);
-                for (const TCardList* list : {&hand.Cards, &mixed}) {
-                    const QString order = where + ", as listed " + Names(*list);
-                    QVERIFY2(ChooseAttack(*list, p) == WordedAttack(*list, p), qPrintable(order));
-                    QVERIFY2(ChooseDefence(*list, p) == WordedDefence(*list, p),
-                             qPrintable(order));
-                }
+                const QString listed = where + ", as listed " + Names(mixed);
+                QVERIFY2(ChooseAttack(hand, p) == WordedAttack(hand.Cards(), p), qPrintable(where));
+                QVERIFY2(ChooseDefence(hand, p) == WordedDefence(hand.Cards(), p),
+                         qPrintable(where));
+                QVERIFY2(ChooseAttack(hand.Cards(), p) == WordedAttack(hand.Cards(), p),
+                         qPrintable(where));
+                QVERIFY2(ChooseDefence(hand.Cards(), p) == WordedDefence(hand.Cards(), p),
+                         qPrintable(where));
+                QVERIFY2(ChooseAttack(mixed, p) == WordedAttack(mixed, p), qPrintable(listed));
+                QVERIFY2(ChooseDefence(mixed, p) == WordedDefence(mixed, p), qPrintable(listed));
                 if (unbeaten)
-                    CheckDefence(hand.Cards, p, seen);
+                    CheckDefence(hand.Cards(), p, seen);
                 if (QTest::currentTestFailed())
                     QFAIL(qPrintable(where));
             }

@@ -99,7 +99,7 @@ public:
 private:
     int Pick(const TGame& game, TVeskPlayerType seat, std::uint8_t kind) {
         std::vector<int> legal;
-        const TCardList& hand = game.P.Hands[seat].Cards;
+        const TCardList& hand = game.P.Hands[seat].Cards();
         for (int i = 0; i < hand.size(); ++i)
             if (game.CanPlay(kind, hand[i]))
                 legal.push_back(i);
@@ -135,7 +135,7 @@ class TestRulesFlow : public QObject {
             QTest::qFail(why.c_str(), __FILE__, __LINE__);
             return false;
         }
-        return game.PlayCard(game.Man().Cards.indexOf(c));
+        return game.PlayCard(game.Man().Cards().indexOf(c));
     }
 
 private slots:
@@ -215,8 +215,8 @@ private slots:
         QCOMPARE(game.P.Stock.Count(), 0);
         QCOMPARE(game.P.Table.Cards.size(), 0);
         // One card at a time from the top: the first hand got the top two.
-        QVERIFY(a.Cards.contains({3, 4}) && a.Cards.contains({3, 5})); // 10S, JS
-        QVERIFY(b.Cards.contains({2, 0}));                             // the trump card last
+        QVERIFY(a.Cards().contains({3, 4}) && a.Cards().contains({3, 5})); // 10S, JS
+        QVERIFY(b.Cards().contains({2, 0}));                               // the trump card last
         QCOMPARE(view->Steps,
                  (QStringList{"table cleared", QStringLiteral("%1 draws 2").arg(Seat(first)),
                               QStringLiteral("%1 draws 1").arg(Seat(Other(first)))}));
@@ -246,7 +246,7 @@ private slots:
         for (int i = 35; i >= 30; --i)
             top.push_back(expected.Cards[std::size_t(i)]);
         for (const TCardId c : top)
-            QVERIFY(game.Cpu().Cards.contains(c));
+            QVERIFY(game.Cpu().Cards().contains(c));
         QCOMPARE(view->Steps,
                  (QStringList{"starting", "state idle", "button on", "shuffled", "table cleared",
                               "cpu draws 6", "man draws 6", "message \" Ваш Ход!\"", "button off",
@@ -273,7 +273,7 @@ private slots:
         game.TakeClick();
         QCOMPARE(view->Steps.mid(0, 3),
                  (QStringList{"state man takes", "man takes the table", "table cleared"}));
-        QCOMPARE(Names(game.Man().Cards), QStringLiteral("6C 6D 7D 9S 10S JS QS KS"));
+        QCOMPARE(Names(game.Man().Cards()), QStringLiteral("6C 6D 7D 9S 10S JS QS KS"));
         QCOMPARE(game.P.State, gsCPUAttack);
         QVERIFY(!game.P.FirstBout);
     }
@@ -426,7 +426,7 @@ private slots:
         game.TakeClick();
         QCOMPARE(game.P.State, gsOver);
         QCOMPARE(game.Outcome, ocLost);
-        QCOMPARE(Names(game.Man().Cards),
+        QCOMPARE(Names(game.Man().Cards()),
                  QStringLiteral("6C 7C 8C 9C 6D 6S")); // the table came along
         QCOMPARE(game.Message, msGameOver);
         // The throw-ins without a word or a pause, the end, the table taken, no new turn.

@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(p.Hands[ptCPU].CardCount(), 1);
         QCOMPARE(p.Trump(), TCardSuit(2));
         QCOMPARE(
-            CanPlay(std::uint8_t(kind), p.Hands[ptCPU].Cards[0], p.Table, p.FirstBout, p.Trump()),
+            CanPlay(std::uint8_t(kind), p.Hands[ptCPU].Cards()[0], p.Table, p.FirstBout, p.Trump()),
             allowed);
     }
 

@@ -50,7 +50,7 @@ public:
     void TableTaken(TVeskPlayerType hand) override {
         // The taken cards are in the hand and still on the table until it is cleared.
         TPosition p = Game->P;
-        if ((SetOf(p.Table.Cards) & ~SetOf(p.Hands[hand].Cards)) && Failure.isEmpty())
+        if ((SetOf(p.Table.Cards) & ~SetOf(p.Hands[hand].Cards())) && Failure.isEmpty())
             Failure = "a taken card is not in the hand";
         p.Table.ClearTable();
         Check("taking", &p);
@@ -95,7 +95,7 @@ private:
             Failure = "an index outside the hand";
         else if (choice == -1 && attack && g.P.Table.AttackCount() == 0)
             Failure = "no card to lead a bout";
-        else if (choice >= 0 && !g.CanPlay(attack ? 1 : 2, hand.Cards[choice]))
+        else if (choice >= 0 && !g.CanPlay(attack ? 1 : 2, hand.Cards()[choice]))
             Failure = "an illegal card";
         CheckKnowledge(g, seat);
         return choice;
@@ -105,7 +105,7 @@ private:
         const TPosition& p = g.P;
         const TVeskPlayerType other = Other(seat);
         const int stock = p.Stock.Count();
-        TCardSet hidden = SetOf(p.Hands[other].Cards) & ~p.Shown[other];
+        TCardSet hidden = SetOf(p.Hands[other].Cards()) & ~p.Shown[other];
         for (int i = 1; i < stock; ++i)
             hidden |= CardBit(p.Stock.Cards[i]);
         if (info.Unseen() != hidden && Failure.isEmpty())
@@ -154,7 +154,7 @@ TGame Permuted(const TGame& g, TVeskPlayerType seat, TSplitMix& random) {
     TPosition& p = out.P;
     const TVeskPlayerType other = Other(seat);
     QList<TCardId> hidden;
-    for (const TCardId c : p.Hands[other].Cards)
+    for (const TCardId c : p.Hands[other].Cards())
         if (!(p.Shown[other] & CardBit(c)))
             hidden << c;
     const int inHand = hidden.size();
@@ -174,7 +174,7 @@ TGame Permuted(const TGame& g, TVeskPlayerType seat, TSplitMix& random) {
 bool SameView(const TGame& a, const TGame& b) {
     const TPosition& x = a.P;
     const TPosition& y = b.P;
-    return x.Hands[0].Cards == y.Hands[0].Cards && x.Hands[1].Cards == y.Hands[1].Cards &&
+    return x.Hands[0].Cards() == y.Hands[0].Cards() && x.Hands[1].Cards() == y.Hands[1].Cards() &&
            x.Table.Attack == y.Table.Attack && x.Table.Defence == y.Table.Defence &&
            x.Stock.Cards == y.Stock.Cards && x.Stock.Count() == y.Stock.Count() &&
            x.State == y.State && x.Discarded == y.Discarded && x.Shown[0] == y.Shown[0] &&
@@ -432,10 +432,12 @@ void TestStrong::checkerCatches() {
     p.State = gsCPUAttack;
     const TCardId trumpCard{2, 0}; // six of hearts, unless a hand holds it
     TCardSet used = 0;
+    TCardList written;
     for (const TCardId c : Cards(man)) {
-        p.Hands[ptMan].Cards.push_back(c); // as written: the order is the row's
+        written.push_back(c); // as written: the order is the row's
         used |= CardBit(c);
     }
+    p.Hands[ptMan].SetCards(written, trumpCard.Suit);
     for (const TCardId c : Cards(cpu)) {
         p.Hands[ptCPU].AddCard(c, 2);
         used |= CardBit(c);
@@ -462,16 +464,16 @@ void TestStrong::checkerCatches() {
     p.Stock.SetCards(stock, n);
     switch (fault) {
     case 1:
-        p.Hands[ptCPU].AddCard(p.Hands[ptMan].Cards[0], 2);
+        p.Hands[ptCPU].AddCard(p.Hands[ptMan].Cards()[0], 2);
         break;
     case 2:
         p.Hands[ptCPU].ExtractCard(0);
         break;
     case 3:
-        p.Shown[ptMan] |= CardBit(p.Hands[ptCPU].Cards[0]);
+        p.Shown[ptMan] |= CardBit(p.Hands[ptCPU].Cards()[0]);
         break;
     case 4:
-        p.Discarded |= CardBit(p.Hands[ptMan].Cards[0]);
+        p.Discarded |= CardBit(p.Hands[ptMan].Cards()[0]);
         break;
     case 5:
         p.FirstBout = true;

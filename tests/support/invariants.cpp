@@ -64,7 +64,7 @@ const char* BrokenInvariant(const TPosition& p) {
         if (!add(p.Stock.Cards[i]))
             return "a card of the stock lies twice";
     for (const THand& h : p.Hands)
-        for (const TCardId c : h.Cards)
+        for (const TCardId c : h.Cards())
             if (!add(c))
                 return "a card of a hand lies twice";
     for (const TCardId c : p.Table.Cards)
@@ -75,11 +75,11 @@ const char* BrokenInvariant(const TPosition& p) {
     if ((seen | p.Discarded) != AllCards)
         return "a card is missing";
     for (const THand& h : p.Hands)
-        for (int i = 1; i < h.Cards.size(); ++i)
-            if (CompareCards(h.Cards[i - 1], h.Cards[i], p.Trump()) >= 0)
+        for (int i = 1; i < h.Cards().size(); ++i)
+            if (CompareCards(h.Cards()[i - 1], h.Cards()[i], p.Trump()) >= 0)
                 return "a hand is out of order";
     for (int s = 0; s < 2; ++s)
-        if (p.Shown[s] & ~SetOf(p.Hands[s].Cards))
+        if (p.Shown[s] & ~SetOf(p.Hands[s].Cards()))
             return "a hand shows a card it does not hold";
     const char* why = nullptr;
     if (!TableLegal(p.Table, p.FirstBout, p.Trump(), why))

@@ -80,8 +80,8 @@ QString TWindowArranger::Differences(const TfMain& w) {
     for (const TVeskPlayerType seat : {ptMan, ptCPU}) {
         const TPlayerPlace* hand = hands[seat];
         const char* what = seat == ptMan ? "the person's hand" : "the computer's hand";
-        if (Names(hand->Cards) != Names(p.Hands[seat].Cards))
-            return Differ(what, Names(hand->Cards), Names(p.Hands[seat].Cards));
+        if (Names(hand->Cards) != Names(p.Hands[seat].Cards()))
+            return Differ(what, Names(hand->Cards), Names(p.Hands[seat].Cards()));
         for (int i = 0; i < hand->Cards.size(); ++i)
             if (hand->Cards[i]->Index != i || hand->Cards[i]->parentWidget() != hand)
                 return QStringLiteral("%1: card %2 is out of place")
