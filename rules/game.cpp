@@ -93,8 +93,8 @@ TVeskPlayerType TGame::FirstPlayer() const {
     const int m = high ? man.FindMinCard(0, trump) : man.FindMaxCard(8, trump);
     const int c = high ? cpu.FindMinCard(0, trump) : cpu.FindMaxCard(8, trump);
     if (m >= 0 && c >= 0) {
-        const int mv = man.Cards()[m].Value;
-        const int cv = cpu.Cards()[c].Value;
+        const int mv = man.Card(m).Value;
+        const int cv = cpu.Card(c).Value;
         if (high)
             return mv < cv ? ptMan : ptCPU;
         return mv > cv ? ptMan : ptCPU;
@@ -329,7 +329,7 @@ void TGame::NoMoreClick() {
 bool TGame::PlayCard(int index) {
     if (index < 0 || index >= Man().CardCount())
         return false;
-    const TCardId card = Man().Cards()[index];
+    const TCardId card = Man().Card(index);
     switch (P.State) {
     case gsCPUAttack:
         if (P.Table.AttackCount() <= P.Table.DefenceCount())

@@ -3,51 +3,92 @@
 
 #include "hand.h"
 
+using namespace handbits;
+
+const TCardList& THand::Cards() const {
+    if (!FListed) {
+        FCards.clear();
+        for (TBits b = FRanks; b; b &= b - 1)
+            FCards.push_back(CardOfRank(__builtin_ctzll(b), FTrump));
+        FListed = true;
+    }
+    return FCards;
+}
+
+TCardId THand::Card(int index) const {
+    return FOrdered ? CardOfRank(Select(FRanks, index), FTrump) : FCards[index];
+}
+
+TCardSet THand::Set() const {
+    if (!FOrdered)
+        return SetOf(FCards);
+    // Each rank block is one suit's nine cards.
+    TCardSet s = 0;
+    for (int block = 0; block < 4; ++block)
+        s |= (FRanks >> (block * 9) & Block) << (CardOfRank(block * 9, FTrump).Suit * 9);
+    return s;
+}
+
 void THand::Clear() {
     FCards.clear();
+    FListed = true;
     FRanks = 0;
     FOrdered = true;
+    FCount = 0;
+}
+
+void THand::Unorder() {
+    Cards();
+    FOrdered = false;
 }
 
 int THand::AddCard(TCardId card, TCardSuit trump) {
-    if (FCards.empty())
+    if (FCount == 0)
         FTrump = trump;
     const int rank = HandRank(card, trump);
-    FOrdered &= trump == FTrump && !(FRanks >> rank & 1);
-    // After the last card that does not come later in hand order: the place is the number of
-    // cards ranked below, unless the list is out of order.
-    int i;
+    if (FOrdered && (trump != FTrump || (FRanks >> rank & 1)))
+        Unorder();
+    ++FCount;
     if (FOrdered) {
-        i = handbits::IndexOf(FRanks, rank);
-    } else {
-        i = FCards.size();
-        while (i > 0 && CompareCards(FCards[i - 1], card, trump) > 0)
-            --i;
+        FRanks |= TBits(1) << rank;
+        FListed = false;
+        return IndexOf(FRanks, rank);
     }
+    // After the last card that does not come later in hand order.
+    int i = FCards.size();
+    while (i > 0 && CompareCards(FCards[i - 1], card, trump) > 0)
+        --i;
     FCards.insert(i, card);
-    FRanks |= handbits::TBits(1) << rank;
     return i;
 }
 
 TCardId THand::ExtractCard(int index) {
+    --FCount;
+    if (FOrdered) {
+        const int rank = Select(FRanks, index);
+        FRanks &= ~(TBits(1) << rank);
+        FListed = false;
+        return CardOfRank(rank, FTrump);
+    }
     const TCardId card = FCards[index];
     FCards.erase(index);
-    FRanks &= ~(handbits::TBits(1) << HandRank(card, FTrump));
     return card;
 }
 
 void THand::SetCards(const TCardList& cards, TCardSuit trump) {
     FCards = cards;
+    FListed = true;
     FTrump = trump;
-    FOrdered = handbits::Of(cards, trump, FRanks);
+    FCount = std::uint8_t(cards.size());
+    FOrdered = Of(cards, trump, FRanks);
 }
 
 int THand::FindMinCard(TCardValue bound, TCardSuit suit) const {
-    return ::FindMinCard(FCards, bound, suit);
+    return ::FindMinCard(Cards(), bound, suit);
 }
 
 int THand::FindMaxCard(TCardValue bound, TCardSuit suit) const {
-    return ::FindMaxCard(FCards, bound, suit);
+    return ::FindMaxCard(Cards(), bound, suit);
 }
 
 int FindMinCard(const TCardList& cards, TCardValue bound, TCardSuit suit) {

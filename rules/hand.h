@@ -4,15 +4,20 @@
 #pragma once
 
 #include "cardlist.h"
+#include "cardset.h"
 #include "handbits.h"
 
 // A player's hand: its cards always in hand order for the game's trump; a card's index is its
-// position in that order. The same cards are kept as rank bits, which the computer's choices
-// read at every move.
+// position in that order. A hand in hand order is kept as rank bits, on which insertion,
+// extraction and the computer's choices are a few bit operations; its list is written out
+// only when someone reads it.
 class THand {
 public:
-    const TCardList& Cards() const { return FCards; }
-    int CardCount() const { return FCards.size(); }
+    const TCardList& Cards() const;
+    TCardId Card(int index) const;
+    int CardCount() const { return FCount; }
+    // The cards as a set of cards.
+    TCardSet Set() const;
     void Clear();
     // Puts the card in its place in hand order; returns that place.
     int AddCard(TCardId card, TCardSuit trump);
@@ -30,10 +35,15 @@ public:
     int FindMaxCard(TCardValue bound, TCardSuit suit) const;
 
 private:
-    TCardList FCards;
-    handbits::TBits FRanks = 0;
-    TCardSuit FTrump = 0;
+    // Out of hand order (a duplicate, another trump, a list set as given): the list alone.
+    void Unorder();
+
+    handbits::TBits FRanks = 0; // while FOrdered
+    mutable TCardList FCards;   // while FOrdered, written out when read after a change
+    mutable bool FListed = true;
     bool FOrdered = true;
+    TCardSuit FTrump = 0;
+    std::uint8_t FCount = 0;
 };
 
 // The lowest card of the suit at or above bound in a list in hand order, or -1; on equal

@@ -15,8 +15,8 @@ namespace handbits {
 
 using TBits = std::uint64_t;
 
-constexpr TBits Block = 0x1ff;                 // the nine values of one suit
-constexpr TBits Plain = (TBits(1) << 27) - 1;  // the three plain suits
+constexpr TBits Block = 0x1ff;                // the nine values of one suit
+constexpr TBits Plain = (TBits(1) << 27) - 1; // the three plain suits
 constexpr TBits Column = TBits(1) | TBits(1) << 9 | TBits(1) << 18 | TBits(1) << 27; // one value
 
 // The hand's bits; false when the list is not in hand order (its indices are not ranks then).
@@ -40,6 +40,39 @@ inline int Count(TBits b) {
     b = (b & 0x3333333333333333u) + ((b >> 2) & 0x3333333333333333u);
     b = (b + (b >> 4)) & 0x0f0f0f0f0f0f0f0fu;
     return int((b * 0x0101010101010101u) >> 56);
+}
+
+// The card of a rank for the trump.
+constexpr TCardId CardOfRank(int rank, TCardSuit trump) {
+    const int block = rank / 9;
+    const int suit = block == 3 ? trump : block + int(block >= trump);
+    return {TCardSuit(suit), TCardValue(rank - block * 9)};
+}
+
+// The rank of the set bit with this index, counted from the lowest, without a loop: each byte's
+// count and the running total tell the byte, a table the bit within it.
+inline int Select(TBits b, int index) {
+    static constexpr auto InByte = [] {
+        struct {
+            std::uint8_t At[256][8];
+        } t{};
+        for (int v = 0; v < 256; ++v)
+            for (int i = 0, k = 0; i < 8; ++i)
+                if (v >> i & 1)
+                    t.At[v][k++] = std::uint8_t(i);
+        return t;
+    }();
+    constexpr TBits Ones = 0x0101010101010101u;
+    TBits c = b - ((b >> 1) & 0x5555555555555555u);
+    c = (c & 0x3333333333333333u) + ((c >> 2) & 0x3333333333333333u);
+    c = (c + (c >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    const TBits running = c * Ones; // byte j: the bits set in bytes 0..j
+    // The bytes whose running total is still at most index come before the one sought.
+    const TBits below =
+        ((TBits(index) * Ones | 0x8080808080808080u) - running) & 0x8080808080808080u;
+    const int byte = int(((below >> 7) * Ones) >> 56);
+    const int before = int((running << 8) >> (byte * 8) & 0xff);
+    return byte * 8 + InByte.At[(b >> (byte * 8)) & 0xff][index - before];
 }
 
 inline int IndexOf(TBits hand, int rank) {

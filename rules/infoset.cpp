@@ -18,7 +18,7 @@ TInfoSet::TInfoSet(const TGame& game, TVeskPlayerType seat) : FSeat(seat), FBase
     const TPosition& p = game.P;
     const int stock = p.Stock.Count();
     const TCardId trumpCard = p.Stock.Cards[0];
-    const TCardSet own = SetOf(p.Hands[seat].Cards());
+    const TCardSet own = p.Hands[seat].Set();
     TCardSet seen = own | SetOf(p.Table.Cards) | p.Discarded | p.Shown[other];
     if (stock > 0)
         seen |= CardBit(trumpCard);

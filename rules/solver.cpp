@@ -13,7 +13,7 @@ namespace {
 // the unbeaten card, the stock's order, the state and its flags.
 void KeyOf(const TGame& g, std::uint64_t& key, std::uint32_t& check) {
     const TPosition& p = g.P;
-    const std::uint64_t hands[2] = {SetOf(p.Hands[0].Cards()), SetOf(p.Hands[1].Cards())};
+    const std::uint64_t hands[2] = {p.Hands[0].Set(), p.Hands[1].Set()};
     const std::uint64_t attack = SetOf(p.Table.Attack);
     const std::uint64_t defence = SetOf(p.Table.Defence);
     const std::uint64_t unbeaten = p.Table.HasUnbeaten() ? p.Table.UnbeatenCard().Bit() + 1 : 0;
@@ -43,7 +43,7 @@ void KeyOf(const TGame& g, std::uint64_t& key, std::uint32_t& check) {
 int Cost(const TGame& g, TVeskPlayerType seat, int choice) {
     if (choice < 0)
         return 100;
-    const TCardId c = g.P.Hands[seat].Cards()[choice];
+    const TCardId c = g.P.Hands[seat].Card(choice);
     return c.Value + (g.P.IsTrump(c) ? 10 : 0);
 }
 // A copy of the game with no view, the choice made, stopped at the next choice.
