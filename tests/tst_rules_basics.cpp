@@ -200,6 +200,57 @@ private slots:
         QCOMPARE(Names(h.Cards()), QStringLiteral("8S"));
     }
 
+    // The hand against a plain list doing what the rules say, over random play: cards in and
+    // out, read back as a list, one at a time, as a set; also once out of hand order.
+    void handMatchesAPlainList_data() {
+        QTest::addColumn<int>("disorder"); // 0 none, 1 a card twice, 2 a list set as given
+        QTest::newRow("in hand order") << 0;
+        QTest::newRow("a card added twice") << 1;
+        QTest::newRow("a list set out of order") << 2;
+    }
+    void handMatchesAPlainList() {
+        QFETCH(int, disorder);
+        for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+            std::mt19937 rng(seed);
+            const TCardSuit trump = TCardSuit(seed % 4);
+            TStock pack;
+            pack.Shuffle(seed);
+            THand h;
+            TCardList model;
+            auto add = [&](TCardId c) {
+                int i = model.size();
+                while (i > 0 && CompareCards(model[i - 1], c, trump) > 0)
+                    --i;
+                model.insert(i, c);
+                return i;
+            };
+            int next = 0;
+            if (disorder == 2) {
+                for (; next < 5; ++next)
+                    model.push_back(pack.Cards[next]);
+                h.SetCards(model, trump);
+            }
+            for (int step = 0; step < 60; ++step) {
+                const QString where = QStringLiteral("seed %1, step %2").arg(seed).arg(step);
+                if (next < 36 && (model.empty() || rng() % 3 != 0)) {
+                    const TCardId c = pack.Cards[next++];
+                    QVERIFY2(h.AddCard(c, trump) == add(c), qPrintable(where));
+                    if (disorder == 1 && step == 10) {
+                        QVERIFY2(h.AddCard(c, trump) == add(c), qPrintable(where));
+                    }
+                } else {
+                    const int i = int(rng() % std::uint32_t(model.size()));
+                    QVERIFY2(h.Card(i) == model[i], qPrintable(where));
+                    QVERIFY2(h.ExtractCard(i) == model[i], qPrintable(where));
+                    model.erase(i);
+                }
+                QVERIFY2(h.CardCount() == model.size(), qPrintable(where));
+                QVERIFY2(h.Cards() == model, qPrintable(where + ": " + Names(h.Cards())));
+                QVERIFY2(h.Set() == SetOf(model), qPrintable(where));
+            }
+        }
+    }
+
     void cardListInsertErase_data() {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("op"); // "+i card" inserts at i, "-i" erases at i
