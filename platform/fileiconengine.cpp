@@ -3,9 +3,13 @@
 
 #include "fileiconengine.h"
 
+#include <QCoreApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -49,11 +53,19 @@ QPixmap TFileIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::Stat
     TFile* f = BestFor(size);
     if (!f)
         return {};
-    // Found in the pixmap cache after the first time: the window system asks for every size
-    // of both the application's and the window's icon when the window is made.
-    QPixmap pm(f->Path);
-    if (pm.isNull())
-        return pm;
+    const QString key = QStringLiteral("vesk-icon-file:") + f->Path;
+    QPixmap pm;
+    if (!QPixmapCache::find(key, &pm)) {
+        pm = QPixmap::fromImage(QImageReader(f->Path).read());
+        if (pm.isNull())
+            return pm;
+        // While a window is made the window system asks for every size of the application's
+        // icon, then of the window's, and keeps its own copy: the pictures are held only until
+        // the event loop runs again.
+        QPixmapCache::insert(key, pm);
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QTimer::singleShot(0, app, [key] { QPixmapCache::remove(key); });
+    }
     const QSize actual = actualSize(size, mode, state);
     if (pm.size() != actual)
         pm = pm.scaled(actual, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

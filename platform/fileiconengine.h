@@ -8,10 +8,10 @@
 #include <QSize>
 #include <QString>
 
-// An icon made of picture files, one per size, each decoded the first time a picture of its
-// size is asked for and then shared through Qt's pixmap cache, also with other icons made of
-// the same files. It answers as an icon built with QIcon::addFile does (the same sizes, the
-// same pictures), without decoding every file when it is built.
+// An icon made of picture files, one per size, each decoded when a picture of its size is
+// asked for and shared with every icon made of the same file until the event loop next runs.
+// It answers as an icon built with QIcon::addFile does (the same sizes, the same pictures),
+// without decoding every file when it is built or keeping the pictures afterwards.
 class TFileIconEngine : public QIconEngine {
 public:
     // Files in any order; each is the picture for its size in the normal mode.

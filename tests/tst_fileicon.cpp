@@ -6,6 +6,7 @@
 #include "fileiconengine.h"
 #include "programicon.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QIcon>
 #include <QImage>
@@ -70,7 +71,8 @@ private slots:
                  reference.availableSizes(QIcon::Normal, QIcon::On));
     }
 
-    // The file is read when a picture is asked for, not when the icon is made.
+    // The file is read when a picture is asked for, not when the icon is made, and its picture
+    // is let go once the event loop has run.
     void readOnlyWhenAsked() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -86,10 +88,13 @@ private slots:
                  QImage(IconFile(48)).convertToFormat(QImage::Format_ARGB32));
 
         QVERIFY(QFile::remove(path));
+        QCOMPARE(icon.pixmap(48).toImage(), first); // still held
+        QCoreApplication::processEvents();
         QVERIFY(icon.pixmap(48).isNull());
     }
 
-    // Two icons of the same files share one decoded picture per size.
+    // Two icons of the same files share one decoded picture per size, as the application's and
+    // the window's do while the window is made.
     void decodedOncePerFile() {
         const QIcon a = vesk::WindowIcon();
         const QIcon b = vesk::WindowIcon();
