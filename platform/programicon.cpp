@@ -3,13 +3,16 @@
 
 #include "programicon.h"
 
+#include "fileiconengine.h"
+
 namespace vesk {
 
 QIcon WindowIcon() {
-    QIcon icon;
+    // Decoded when the window system asks, not at start: QIcon::addFile decodes every file.
+    auto* engine = new TFileIconEngine;
     for (int size : {32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/vesk-%1.png").arg(size), QSize(size, size));
-    return icon;
+        engine->AddFile(QStringLiteral(":/icons/vesk-%1.png").arg(size), QSize(size, size));
+    return QIcon(engine);
 }
 
 QIcon ProgramIcon() {

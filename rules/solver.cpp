@@ -69,13 +69,17 @@ int OutcomeValue(TOutcome outcome) {
 }
 
 TEndgameSolver::TEndgameSolver(int tableBits)
-    : FTable(std::size_t(1) << tableBits), FMask((std::uint64_t(1) << tableBits) - 1) {}
+    : FTableSize(std::size_t(1) << tableBits), FMask((std::uint64_t(1) << tableBits) - 1) {}
 
 void TEndgameSolver::Clear() {
     std::fill(FTable.begin(), FTable.end(), TEntry{});
 }
 
 bool TEndgameSolver::Start(long maxNodes) {
+    // Made at the first search: a window whose person never picks the strong opponent, or
+    // whose games never reach an endgame, does not carry it.
+    if (FTable.empty())
+        FTable.resize(FTableSize);
     FNodes = 0;
     FLimit = maxNodes;
     FAborted = false;

@@ -31,6 +31,8 @@ public:
     // Forgets every valued position (a new deal: they will not come again).
     void Clear();
     long Nodes() const { return FNodes; }
+    // Slots of the table of valued positions: none until the first search.
+    std::size_t TableSlots() const { return FTable.size(); }
 
 private:
     struct TEntry {
@@ -44,7 +46,8 @@ private:
     int Search(const TGame& game, int alpha, int beta);
     bool Start(long maxNodes);
 
-    std::vector<TEntry> FTable;
+    std::vector<TEntry> FTable; // empty until the first search
+    std::size_t FTableSize;
     std::uint64_t FMask;
     long FNodes = 0;
     long FLimit = 0;

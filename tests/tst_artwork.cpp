@@ -4,6 +4,7 @@
 #include "artwork.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <QSet>
 #include <QTest>
 
@@ -120,6 +121,19 @@ private slots:
         QFETCH(int, value);
         QFETCH(int, id);
         QCOMPARE(int(CardBitmapIds[suit * 9 + value]), id);
+    }
+
+    // Both sizes are stored with the 16-colour palette, the cheapest form to decode, and load
+    // as plain colour pictures.
+    void storedPaletted_data() { cardTable(); }
+    void storedPaletted() {
+        QFETCH(int, id);
+        for (const char* suffix : {"", "@2x"}) {
+            QImageReader reader(QStringLiteral(":/cards/%1%2.png").arg(id).arg(suffix));
+            QCOMPARE(reader.imageFormat(), QImage::Format_Indexed8);
+        }
+        QCOMPARE(LoadCardBitmap(id).format(), QImage::Format_RGB32);
+        QCOMPARE(LoadCardBitmap2x(id).format(), QImage::Format_RGB32);
     }
 
     void namedIds() {

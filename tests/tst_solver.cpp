@@ -43,6 +43,7 @@ private slots:
     void agreesWithMinimax();
     void firstOfTheBestChoices();
     void budget();
+    void tableMadeAtFirstSearch();
 };
 
 void TestSolver::knownEndings_data() {
@@ -159,6 +160,23 @@ void TestSolver::budget() {
     QVERIFY(solver.Nodes() > 5);
     solver.Clear();
     QVERIFY(solver.Value(g, 50000000, value));
+}
+
+// The table costs nothing until a search needs it, and a new deal keeps it.
+void TestSolver::tableMadeAtFirstSearch() {
+    TEndgameSolver solver(12);
+    QCOMPARE(solver.TableSlots(), std::size_t(0));
+    solver.Clear(); // a new deal before any search
+    QCOMPARE(solver.TableSlots(), std::size_t(0));
+    const TGame g = Ending("AS", "6C 7C", ptMan);
+    int value;
+    QVERIFY(solver.Value(g, 1000, value));
+    QCOMPARE(value, 1);
+    QCOMPARE(solver.TableSlots(), std::size_t(1) << 12);
+    solver.Clear();
+    QCOMPARE(solver.TableSlots(), std::size_t(1) << 12);
+    QVERIFY(solver.Value(g, 1000, value));
+    QCOMPARE(value, 1);
 }
 
 QTEST_GUILESS_MAIN(TestSolver)
