@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The message line leaves out the text only where the text cannot be: it shows what a plain
-// label shows, for any text and any part repainted.
+// The message line leaves out the text only where the text cannot be and draws it from a kept
+// layout: it shows what a plain label shows, for any text and any part repainted.
 #include "messagelabel.h"
 
 #include <QApplication>
@@ -59,8 +59,23 @@ private slots:
         QFETCH(QRect, part);
         QLabel plain;
         TMessageLabel ours;
+        // Laid out once for another text first: the kept layout must follow the new one.
+        Dress(&ours, QStringLiteral("Отбивайтесь!"));
+        (void)Shown(&ours, ours.rect());
         Dress(&plain, text);
         Dress(&ours, text);
+        QCOMPARE(Shown(&ours, part), Shown(&plain, part));
+        // Greyed, as in a window that is switched off.
+        plain.setEnabled(false);
+        ours.setEnabled(false);
+        QCOMPARE(Shown(&ours, part), Shown(&plain, part));
+        // Another size of type.
+        for (QLabel* l : {static_cast<QLabel*>(&plain), static_cast<QLabel*>(&ours)}) {
+            QFont f = l->font();
+            f.setPixelSize(13);
+            f.setItalic(false);
+            l->setFont(f);
+        }
         QCOMPARE(Shown(&ours, part), Shown(&plain, part));
     }
 
