@@ -3,6 +3,7 @@
 
 // The shortcuts the window takes for speed must leave exactly what the plain way leaves:
 // stacking, arranging once, the panels' frame and the pictures on screen.
+#include "card.h"
 #include "cardbatch.h"
 #include "gameplace.h"
 #include "playerplace.h"
@@ -327,6 +328,46 @@ private slots:
             QVERIFY(!pile->Cards[i]->Concealed());
             QCOMPARE(pile->Cards[i]->isVisible(), i <= 2 || i % 3 == 0);
         }
+    }
+
+    // A back copied partly without blending is the back drawn straight onto the ground, in
+    // both orientations and on any ground, also where only part of the card is repainted.
+    void backInParts_data() {
+        QTest::addColumn<bool>("crosswise");
+        QTest::addColumn<QColor>("ground");
+        QTest::addColumn<QRect>("part");
+        for (bool crosswise : {false, true})
+            for (const QColor& ground : {QColor(0, 128, 0), QColor(Qt::white), QColor(1, 2, 3)})
+                for (const QRect& part : {QRect(0, 0, 96, 96), QRect(0, 0, 96, 6),
+                                          QRect(0, 3, 20, 60), QRect(2, 60, 94, 36)})
+                    QTest::addRow("%s on %s, %d,%d %dx%d", crosswise ? "crosswise" : "upright",
+                                  qPrintable(ground.name()), part.x(), part.y(), part.width(),
+                                  part.height())
+                        << crosswise << ground << part;
+    }
+    void backInParts() {
+        QFETCH(bool, crosswise);
+        QFETCH(QColor, ground);
+        QFETCH(QRect, part);
+        TCard card;
+        card.SetOrientation(crosswise ? coHorisontal : coVertical);
+        const QRect shown = part & card.rect();
+        QImage ours(card.size(), QImage::Format_RGB32);
+        ours.fill(ground);
+        card.render(&ours, shown.topLeft(), QRegion(shown), QWidget::RenderFlags());
+        QImage plain(card.size(), QImage::Format_RGB32);
+        plain.fill(ground);
+        {
+            QPainter p(&plain);
+            p.setClipRect(shown);
+            p.setPen(QPen(Qt::black, 2));
+            const QRect r = card.rect().adjusted(1, 1, -1, -1);
+            p.setBrush(QColor(255, 255, 0));
+            p.drawRoundedRect(r, 5, 5);
+            p.setBrush(QBrush(QColor(255, 0, 0), Qt::DiagCrossPattern));
+            p.drawRoundedRect(r, 5, 5);
+        }
+        QCOMPARE(ours, plain);
     }
 
     // A card shows the same corners on a panel's own ground as on a green palette: inside,
