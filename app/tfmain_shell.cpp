@@ -6,6 +6,7 @@
 #include "actionfocus.h"
 #include "cardaccessible.h"
 #include "messageaccessible.h"
+#include "messagelabel.h"
 #include "modal.h"
 #include "programicon.h"
 #include "screencentre.h"
@@ -155,7 +156,7 @@ void TfMain::CreateLayout() {
     bbtStop->setDefault(true);
     new TActionFocus(bbtStop, PlayerPlace1);
 
-    lMessage = new QLabel(GamePlace);
+    lMessage = new TMessageLabel(GamePlace);
     MakeMessageAccessible(lMessage); // before its first text, which a reader may already ask for
     lMessage->setText(QStringLiteral("Нажмите кнопку или F2"));
     lMessage->setGeometry(3, 149, 580, 28);

@@ -6,6 +6,7 @@
 #include "panel.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -22,13 +23,43 @@ void TCard::paintEvent(QPaintEvent*) {
         PaintBack(p);
 }
 
+namespace {
+// A back drawn once per size, and the rows between its rounded ends, where every pixel is
+// opaque, as an opaque copy: copying those is plain, only the ends need blending.
+struct TBackPicture {
+    QImage Back;   // transparent outside the outline
+    QImage Opaque; // the same pixels without an alpha channel
+    int From = 0;  // the first fully opaque row
+    int To = 0;    // one past the last
+};
+
+void FindOpaqueRows(TBackPicture& b) {
+    const QImage& img = b.Back;
+    auto opaqueRow = [&img](int y) {
+        const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(line[x]) != 255)
+                return false;
+        return true;
+    };
+    b.From = 0;
+    while (b.From < img.height() && !opaqueRow(b.From))
+        ++b.From;
+    b.To = b.From;
+    while (b.To < img.height() && opaqueRow(b.To))
+        ++b.To;
+    b.Opaque = img.convertToFormat(QImage::Format_RGB32);
+}
+} // namespace
+
 void TCard::PaintBack(QPainter& p) {
     // The two fills are drawn once per size and kept: the hatch is slow to rasterise, and
     // what is outside the outline stays transparent, so the result is the same pixels.
     const qreal ratio = devicePixelRatioF();
-    static QImage cache[2][2]; // [crosswise][dense]
+    static TBackPicture cache[2][2]; // [crosswise][dense]
     const bool dense = ratio >= 1.5;
-    QImage& back = cache[FOrientation == coHorisontal][dense];
+    TBackPicture& picture = cache[FOrientation == coHorisontal][dense];
+    QImage& back = picture.Back;
     if (back.isNull() || back.deviceIndependentSize() != QSizeF(size())) {
         back = QImage(size() * (dense ? 2 : 1), QImage::Format_ARGB32_Premultiplied);
         back.setDevicePixelRatio(dense ? 2 : 1);
@@ -41,8 +72,23 @@ void TCard::PaintBack(QPainter& p) {
         bp.drawRoundedRect(r, 5, 5);
         bp.setBrush(QBrush(HatchRed, Qt::DiagCrossPattern));
         bp.drawRoundedRect(r, 5, 5);
+        bp.end();
+        FindOpaqueRows(picture);
     }
-    p.drawImage(0, 0, back);
+    if (dense || p.deviceTransform().type() > QTransform::TxTranslate) {
+        p.drawImage(0, 0, back);
+        return;
+    }
+    // An empty source rectangle would mean the whole picture to drawImage: parts are skipped.
+    const int w = back.width();
+    const int h = back.height();
+    if (picture.From > 0)
+        p.drawImage(QPoint(0, 0), back, QRect(0, 0, w, picture.From));
+    if (picture.To > picture.From)
+        p.drawImage(QPoint(0, picture.From), picture.Opaque,
+                    QRect(0, picture.From, w, picture.To - picture.From));
+    if (h > picture.To)
+        p.drawImage(QPoint(0, picture.To), back, QRect(0, picture.To, w, h - picture.To));
 }
 
 QColor TCard::ParentColorAt(QPoint at) const {
@@ -50,12 +96,13 @@ QColor TCard::ParentColorAt(QPoint at) const {
     if (!parent || !parent->rect().contains(at))
         return {};
     // A point under another card (or any other child but a label) shows none of the parent.
+    // The place is tested first: most siblings lie elsewhere.
     for (const QObject* o : parent->children()) {
         const auto* w = qobject_cast<const QWidget*>(o);
-        if (!w || w == this || !w->isVisibleTo(parent) || w->inherits("QLabel"))
+        if (!w || w == this || !w->geometry().contains(at) || !w->isVisibleTo(parent) ||
+            qobject_cast<const QLabel*>(w))
             continue;
-        if (w->geometry().contains(at))
-            return {};
+        return {};
     }
     // A see-through parent (the stock pile) shows what lies under it.
     QWidget* shown = parent;

@@ -3,8 +3,12 @@
 
 #include "panel.h"
 
+#include "winframe.h"
+
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 TPanel::TPanel(QWidget* owner) : QFrame(owner) {}
 
@@ -22,7 +26,32 @@ void TPanel::paintEvent(QPaintEvent* event) {
     if (FGround.isValid())
         for (const QRect& r : event->region())
             p.fillRect(r, FGround);
-    drawFrame(&p);
+    // A repaint inside the client area leaves the bevel as it is.
+    if (contentsRect().contains(event->rect()))
+        return;
+    QStyleOptionFrame opt;
+    initStyleOption(&opt);
+    if (PlainBevel(opt, p))
+        DrawWinPanelFrame(p, opt.rect, opt.palette, frameShadow() == QFrame::Sunken);
+    else
+        drawFrame(&p);
+}
+
+bool TPanel::PlainBevel(const QStyleOptionFrame& opt, const QPainter& p) const {
+    // The styles that draw this frame with qDrawWinPanel, unscaled (a dense screen or a scaled
+    // render draws its lines thinner) and in solid colours; anything else goes the style's way.
+    if (frameShape() != QFrame::WinPanel || frameShadow() == QFrame::Plain ||
+        p.device()->devicePixelRatio() != 1 || p.deviceTransform().type() > QTransform::TxTranslate)
+        return false;
+    const QString name = style()->name();
+    if (name.compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0 &&
+        name.compare(QLatin1String("windows"), Qt::CaseInsensitive) != 0)
+        return false;
+    for (auto role :
+         {QPalette::Light, QPalette::Dark, QPalette::Midlight, QPalette::Shadow, QPalette::Button})
+        if (opt.palette.color(role).alpha() != 255)
+            return false;
+    return true;
 }
 
 QColor PanelGround(const QWidget* w) {

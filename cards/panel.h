@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QFrame>
 
+class QStyleOptionFrame;
+
 // A sunken panel of the board: a hand or the table. Its ground, the colour of its client
 // area, is its own rather than its palette's: every card moved onto a panel resolves its new
 // parent's palette, and a palette set on each panel makes that a full comparison of two equal
@@ -22,6 +24,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Whether the frame is the style's plain window bevel, which the panel draws itself.
+    bool PlainBevel(const QStyleOptionFrame& opt, const QPainter& p) const;
+
     QColor FGround;
 };
 

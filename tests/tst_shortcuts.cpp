@@ -3,14 +3,20 @@
 
 // The shortcuts the window takes for speed must leave exactly what the plain way leaves:
 // stacking, arranging once, the panels' frame and the pictures on screen.
+#include "card.h"
 #include "cardbatch.h"
 #include "gameplace.h"
 #include "playerplace.h"
 #include "stacking.h"
+#include "winframe.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
+#include <qdrawutil.h>
 
 #include <memory>
 #include <vector>
@@ -324,6 +330,46 @@ private slots:
         }
     }
 
+    // A back copied partly without blending is the back drawn straight onto the ground, in
+    // both orientations and on any ground, also where only part of the card is repainted.
+    void backInParts_data() {
+        QTest::addColumn<bool>("crosswise");
+        QTest::addColumn<QColor>("ground");
+        QTest::addColumn<QRect>("part");
+        for (bool crosswise : {false, true})
+            for (const QColor& ground : {QColor(0, 128, 0), QColor(Qt::white), QColor(1, 2, 3)})
+                for (const QRect& part : {QRect(0, 0, 96, 96), QRect(0, 0, 96, 6),
+                                          QRect(0, 3, 20, 60), QRect(2, 60, 94, 36)})
+                    QTest::addRow("%s on %s, %d,%d %dx%d", crosswise ? "crosswise" : "upright",
+                                  qPrintable(ground.name()), part.x(), part.y(), part.width(),
+                                  part.height())
+                        << crosswise << ground << part;
+    }
+    void backInParts() {
+        QFETCH(bool, crosswise);
+        QFETCH(QColor, ground);
+        QFETCH(QRect, part);
+        TCard card;
+        card.SetOrientation(crosswise ? coHorisontal : coVertical);
+        const QRect shown = part & card.rect();
+        QImage ours(card.size(), QImage::Format_RGB32);
+        ours.fill(ground);
+        card.render(&ours, shown.topLeft(), QRegion(shown), QWidget::RenderFlags());
+        QImage plain(card.size(), QImage::Format_RGB32);
+        plain.fill(ground);
+        {
+            QPainter p(&plain);
+            p.setClipRect(shown);
+            p.setPen(QPen(Qt::black, 2));
+            const QRect r = card.rect().adjusted(1, 1, -1, -1);
+            p.setBrush(QColor(255, 255, 0));
+            p.drawRoundedRect(r, 5, 5);
+            p.setBrush(QBrush(QColor(255, 0, 0), Qt::DiagCrossPattern));
+            p.drawRoundedRect(r, 5, 5);
+        }
+        QCOMPARE(ours, plain);
+    }
+
     // A card shows the same corners on a panel's own ground as on a green palette: inside,
     // on the frame's edge, and on the see-through pile lying on the table.
     void cornersOnGround_data() {
@@ -367,8 +413,106 @@ private slots:
         QVERIFY(shown(true) == palette);
     }
 
-    // The frame copied from the kept picture is the style's frame, pixel for pixel, whatever
-    // part of the panel is repainted.
+    // The bevel drawn with rectangles is qDrawWinPanel's, pixel for pixel, for any size, both
+    // shadows and any colours, also where the two halves of the bevel meet.
+    void winPanelFrame_data() {
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<bool>("sunken");
+        QPalette plain = QApplication::palette();
+        QPalette odd;
+        int k = 0;
+        for (auto role : {QPalette::Light, QPalette::Dark, QPalette::Midlight, QPalette::Shadow,
+                          QPalette::Button, QPalette::Mid, QPalette::Window}) {
+            odd.setColor(role, QColor::fromHsv(k * 50, 200, 60 + k * 25));
+            ++k;
+        }
+        QPalette disabled = QApplication::palette();
+        disabled.setCurrentColorGroup(QPalette::Disabled);
+        const std::pair<const char*, QPalette> palettes[] = {
+            {"plain", plain}, {"own colours", odd}, {"disabled", disabled}};
+        const QRect rects[] = {{0, 0, 590, 110}, {3, 5, 590, 184}, {1, 1, 2, 2}, {0, 0, 3, 3},
+                               {0, 0, 3, 9},     {2, 0, 4, 4},     {0, 0, 5, 5}, {1, 2, 5, 40},
+                               {0, 3, 100, 5},   {0, 0, 1, 30},    {4, 4, 2, 7}, {4, 4, 7, 2},
+                               {0, 0, 4, 3}};
+        for (const auto& [name, pal] : palettes)
+            for (const QRect& r : rects)
+                for (bool sunken : {true, false})
+                    QTest::addRow("%s %dx%d at %d,%d %s", name, r.width(), r.height(), r.x(), r.y(),
+                                  sunken ? "sunken" : "raised")
+                        << r << pal << sunken;
+    }
+    void winPanelFrame() {
+        QFETCH(QRect, rect);
+        QFETCH(QPalette, palette);
+        QFETCH(bool, sunken);
+        auto drawn = [&](bool ours) {
+            QImage img(600, 200, QImage::Format_RGB32);
+            img.fill(Qt::magenta);
+            QPainter p(&img);
+            if (ours)
+                DrawWinPanelFrame(p, rect, palette, sunken);
+            else
+                qDrawWinPanel(&p, rect, palette, sunken);
+            return img;
+        };
+        QImage blank(600, 200, QImage::Format_RGB32);
+        blank.fill(Qt::magenta);
+        const QImage expected = drawn(false);
+        if (rect.width() > 2 && rect.height() > 2)
+            QVERIFY(expected != blank); // the style drew something to compare with
+        QCOMPARE(drawn(true), expected);
+    }
+
+    // A panel draws its bevel itself only where the style would draw the same; in another
+    // style or with another frame it is still the style's frame.
+    void panelFrameStyles_data() {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<bool>("enabled");
+        for (const char* style : {"fusion", "windows"})
+            for (int frame :
+                 {int(QFrame::WinPanel | QFrame::Sunken), int(QFrame::WinPanel | QFrame::Raised),
+                  int(QFrame::WinPanel | QFrame::Plain), int(QFrame::Panel | QFrame::Sunken)})
+                for (bool enabled : {true, false})
+                    QTest::addRow("%s frame %x %s", style, frame, enabled ? "enabled" : "disabled")
+                        << QString::fromLatin1(style) << frame << enabled;
+    }
+    void panelFrameStyles() {
+        QFETCH(QString, style);
+        QFETCH(int, frame);
+        QFETCH(bool, enabled);
+        std::unique_ptr<QStyle> own(QStyleFactory::create(style));
+        QVERIFY(own);
+        QWidget window;
+        window.setStyle(own.get());
+        window.resize(300, 140);
+        auto* ours = new TPlayerPlace(&window);
+        auto* plain = new QFrame(&window);
+        for (QFrame* f : {static_cast<QFrame*>(ours), plain}) {
+            Panel(f);
+            f->setStyle(own.get());
+            f->setFrameStyle(frame);
+            f->setGeometry(10, 10, 280, 110);
+            f->setEnabled(enabled);
+        }
+        plain->hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(ours->grab().toImage(), plain->grab().toImage());
+        // Rendered at twice the size, as on a dense screen, the style draws thinner lines.
+        auto dense = [](QWidget* w) {
+            QImage img(w->size() * 2, QImage::Format_RGB32);
+            img.setDevicePixelRatio(2);
+            img.fill(Qt::magenta);
+            w->render(&img);
+            return img;
+        };
+        QCOMPARE(dense(ours), dense(plain));
+    }
+
+    // The panel's frame is the style's frame, pixel for pixel, whatever part of the panel is
+    // repainted.
     void panelFrame_data() {
         QTest::addColumn<bool>("table");
         QTest::addColumn<QSize>("size");
