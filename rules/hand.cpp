@@ -15,10 +15,6 @@ const TCardList& THand::Cards() const {
     return FCards;
 }
 
-TCardId THand::Card(int index) const {
-    return FOrdered ? CardOfRank(Select(FRanks, index), FTrump) : FCards[index];
-}
-
 TCardSet THand::Set() const {
     if (!FOrdered)
         return SetOf(FCards);
@@ -37,23 +33,10 @@ void THand::Clear() {
     FCount = 0;
 }
 
-void THand::Unorder() {
-    Cards();
+int THand::AddUnordered(TCardId card, TCardSuit trump) {
+    Cards(); // the list alone from now on
     FOrdered = false;
-}
-
-int THand::AddCard(TCardId card, TCardSuit trump) {
-    if (FCount == 0)
-        FTrump = trump;
-    const int rank = HandRank(card, trump);
-    if (FOrdered && (trump != FTrump || (FRanks >> rank & 1)))
-        Unorder();
     ++FCount;
-    if (FOrdered) {
-        FRanks |= TBits(1) << rank;
-        FListed = false;
-        return IndexOf(FRanks, rank);
-    }
     // After the last card that does not come later in hand order.
     int i = FCards.size();
     while (i > 0 && CompareCards(FCards[i - 1], card, trump) > 0)
@@ -62,14 +45,8 @@ int THand::AddCard(TCardId card, TCardSuit trump) {
     return i;
 }
 
-TCardId THand::ExtractCard(int index) {
+TCardId THand::ExtractUnordered(int index) {
     --FCount;
-    if (FOrdered) {
-        const int rank = Select(FRanks, index);
-        FRanks &= ~(TBits(1) << rank);
-        FListed = false;
-        return CardOfRank(rank, FTrump);
-    }
     const TCardId card = FCards[index];
     FCards.erase(index);
     return card;

@@ -14,14 +14,35 @@
 class THand {
 public:
     const TCardList& Cards() const;
-    TCardId Card(int index) const;
+    TCardId Card(int index) const {
+        return FOrdered ? handbits::CardOfRank(handbits::Select(FRanks, index), FTrump)
+                        : FCards[index];
+    }
     int CardCount() const { return FCount; }
     // The cards as a set of cards.
     TCardSet Set() const;
     void Clear();
     // Puts the card in its place in hand order; returns that place.
-    int AddCard(TCardId card, TCardSuit trump);
-    TCardId ExtractCard(int index);
+    int AddCard(TCardId card, TCardSuit trump) {
+        if (FCount == 0)
+            FTrump = trump;
+        const int rank = HandRank(card, trump);
+        if (!FOrdered || trump != FTrump || (FRanks >> rank & 1))
+            return AddUnordered(card, trump);
+        ++FCount;
+        FRanks |= handbits::TBits(1) << rank;
+        FListed = false;
+        return handbits::IndexOf(FRanks, rank);
+    }
+    TCardId ExtractCard(int index) {
+        if (!FOrdered)
+            return ExtractUnordered(index);
+        --FCount;
+        const int rank = handbits::Select(FRanks, index);
+        FRanks &= ~(handbits::TBits(1) << rank);
+        FListed = false;
+        return handbits::CardOfRank(rank, FTrump);
+    }
     // The cards exactly as listed, in hand order or not (positions written for a test).
     void SetCards(const TCardList& cards, TCardSuit trump);
     // The cards' rank bits; false when the list is not in hand order for one trump.
@@ -36,7 +57,8 @@ public:
 
 private:
     // Out of hand order (a duplicate, another trump, a list set as given): the list alone.
-    void Unorder();
+    int AddUnordered(TCardId card, TCardSuit trump);
+    TCardId ExtractUnordered(int index);
 
     handbits::TBits FRanks = 0; // while FOrdered
     mutable TCardList FCards;   // while FOrdered, written out when read after a change
