@@ -28,6 +28,14 @@ inline TCardSet SetOf(const TCardList& cards) {
     return s;
 }
 
+// The bits set in each byte, one count per byte: the baseline instruction set has no popcount
+// but a library call, and the rules count hands at every move.
+inline std::uint64_t ByteCounts(std::uint64_t s) {
+    s = s - ((s >> 1) & 0x5555555555555555u);
+    s = (s & 0x3333333333333333u) + ((s >> 2) & 0x3333333333333333u);
+    return (s + (s >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+}
+
 inline int CardCount(TCardSet s) {
-    return __builtin_popcountll(s);
+    return int((ByteCounts(s) * 0x0101010101010101u) >> 56);
 }

@@ -118,7 +118,7 @@ int PreferPairBits(TBits hand, TBits candidates, bool wholeHand, int stock) {
     const int low = __builtin_ctz(Values(candidates));
     const int lowest = FirstOfValue(candidates, low);
     const unsigned pairs = Pairs(candidates);
-    if (Count(candidates) <= 2 || !pairs)
+    if (CardCount(candidates) <= 2 || !pairs)
         return IndexOf(hand, lowest);
     if (wholeHand)
         return IndexOf(hand, LastOfValue(candidates, 31 - __builtin_clz(pairs)));

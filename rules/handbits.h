@@ -5,6 +5,7 @@
 
 #include "cardid.h"
 #include "cardlist.h"
+#include "cardset.h"
 
 #include <cstdint>
 
@@ -34,14 +35,6 @@ inline bool Of(const TCardList& cards, TCardSuit trump, TBits& bits) {
     return ordered;
 }
 
-// Bits set, without the library call the baseline instruction set needs for a popcount.
-inline int Count(TBits b) {
-    b = b - ((b >> 1) & 0x5555555555555555u);
-    b = (b & 0x3333333333333333u) + ((b >> 2) & 0x3333333333333333u);
-    b = (b + (b >> 4)) & 0x0f0f0f0f0f0f0f0fu;
-    return int((b * 0x0101010101010101u) >> 56);
-}
-
 // The card of a rank for the trump.
 constexpr TCardId CardOfRank(int rank, TCardSuit trump) {
     const int block = rank / 9;
@@ -63,10 +56,7 @@ inline int Select(TBits b, int index) {
         return t;
     }();
     constexpr TBits Ones = 0x0101010101010101u;
-    TBits c = b - ((b >> 1) & 0x5555555555555555u);
-    c = (c & 0x3333333333333333u) + ((c >> 2) & 0x3333333333333333u);
-    c = (c + (c >> 4)) & 0x0f0f0f0f0f0f0f0fu;
-    const TBits running = c * Ones; // byte j: the bits set in bytes 0..j
+    const TBits running = ByteCounts(b) * Ones; // byte j: the bits set in bytes 0..j
     // The bytes whose running total is still at most index come before the one sought.
     const TBits below =
         ((TBits(index) * Ones | 0x8080808080808080u) - running) & 0x8080808080808080u;
@@ -76,7 +66,7 @@ inline int Select(TBits b, int index) {
 }
 
 inline int IndexOf(TBits hand, int rank) {
-    return Count(hand & ((TBits(1) << rank) - 1));
+    return CardCount(hand & ((TBits(1) << rank) - 1));
 }
 
 // The values held, bit v for value v.

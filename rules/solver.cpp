@@ -68,8 +68,7 @@ int OutcomeValue(TOutcome outcome) {
     }
 }
 
-TEndgameSolver::TEndgameSolver(int tableBits)
-    : FTableSize(std::size_t(1) << tableBits), FMask((std::uint64_t(1) << tableBits) - 1) {}
+TEndgameSolver::TEndgameSolver(int tableBits) : FMask((std::uint64_t(1) << tableBits) - 1) {}
 
 void TEndgameSolver::Clear() {
     std::fill(FTable.begin(), FTable.end(), TEntry{});
@@ -79,7 +78,7 @@ bool TEndgameSolver::Start(long maxNodes) {
     // Made at the first search: a window whose person never picks the strong opponent, or
     // whose games never reach an endgame, does not carry it.
     if (FTable.empty())
-        FTable.resize(FTableSize);
+        FTable.resize(std::size_t(FMask) + 1);
     FNodes = 0;
     FLimit = maxNodes;
     FAborted = false;

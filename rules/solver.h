@@ -46,8 +46,7 @@ private:
     int Search(const TGame& game, int alpha, int beta);
     bool Start(long maxNodes);
 
-    std::vector<TEntry> FTable; // empty until the first search
-    std::size_t FTableSize;
+    std::vector<TEntry> FTable; // empty until the first search, then FMask + 1 slots
     std::uint64_t FMask;
     long FNodes = 0;
     long FLimit = 0;

@@ -451,13 +451,12 @@ private slots:
         QFETCH(QString, table);
         QFETCH(QString, next);
         QFETCH(QString, quoted);
-        TWrittenPosition written;
-        written.Man = man.toStdString();
-        written.Cpu = cpu.toStdString();
-        written.Trump = trump.toStdString();
-        written.Stock = stock;
-        written.Table = table.toStdString();
-        written.Next = next.toStdString();
+        const TWrittenPosition written{.Man = man.toStdString(),
+                                       .Cpu = cpu.toStdString(),
+                                       .Trump = trump.toStdString(),
+                                       .Stock = stock,
+                                       .Table = table.toStdString(),
+                                       .Next = next.toStdString()};
         TPosition p;
         const std::string why = MakePosition(written, p);
         QVERIFY2(!why.empty(), "accepted");

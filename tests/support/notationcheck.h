@@ -20,12 +20,10 @@
 // stock's top cards.
 inline TWrittenPosition WrittenDeal(const QString& man, const QString& cpu, const QString& trump,
                                     int stock = 0, const QString& next = {}) {
-    TWrittenPosition written;
-    written.Man = man.toStdString();
-    written.Cpu = cpu.toStdString();
-    written.Trump = trump.toStdString();
-    written.Stock = stock;
-    written.Next = next.toStdString();
-    written.FirstBout = true;
-    return written;
+    return {.Man = man.toStdString(),
+            .Cpu = cpu.toStdString(),
+            .Trump = trump.toStdString(),
+            .Stock = stock,
+            .FirstBout = true,
+            .Next = next.toStdString()};
 }
