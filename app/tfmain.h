@@ -6,9 +6,10 @@
 #include "cardbatch.h"
 #include "game.h"
 #include "gameplace.h"
+#include "lastwinner.h"
 #include "playerplace.h"
-#include "strong.h"
-#include "windowview.h"
+#include "policy.h"
+#include "score.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -17,9 +18,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QMenu;
+class TStrongPolicy;
+class TWindowView;
 
 // The main window. It shows the rules core's game and feeds it the person's actions; the
 // engine's members are thin and spread over the tfmain_*.cpp files by concern.
@@ -117,34 +121,37 @@ private:
     // Runs an entry point of the engine; a close asked for meanwhile happens after it.
     void Handler(const std::function<void()>& body);
     void ConnectStop(void (TfMain::*handler)());
+    // The person's action through the game's one door, then the computer's answers.
+    void Act(TAction action);
+    // The computer's seat acts while it must.
+    void PlayComputer();
 
     // The game itself; the window shows it through its view.
     TGame FGame;
-    TWindowView FView{this};
-    // The strong opponent, when chosen: it takes the computer's seat from the next new game.
-    TStrongPolicy FStrong;
+    std::unique_ptr<TWindowView> FView;
+    // Who plays the computer's seat: its own rules, or the strong opponent when chosen, from
+    // the next new game on.
+    TRulePolicy FRules;
+    std::unique_ptr<TStrongPolicy> FStrong;
+    TPolicy* FComputer = &FRules;
+    // The counters and their store.
+    TScore FScore;
 
     // Counters, from the human's side.
-    std::int32_t Draw = 0;
-    std::int32_t Wins = 0;
-    std::int32_t Lose = 0;
-    TPlayerPlace* LastWinner = nullptr; // handed to the game at each new game
+    std::int32_t& Draw = FScore.Draw;
+    std::int32_t& Wins = FScore.Wins;
+    std::int32_t& Lose = FScore.Lose;
+    // The hand of the game's last winner, or none.
+    TLastWinner LastWinner{this, FGame.LastWinner};
     TGameState& State = FGame.P.State;
     bool& FirstBout = FGame.P.FirstBout;
 
     QMetaObject::Connection FStopConnection;
     int FHandlerDepth = 0;
     bool FCloseRequested = false;
-    // Which stored values the load could not read; they are not overwritten at exit unless
+    // Which stored settings the load could not read; they are not overwritten at exit unless
     // changed meanwhile.
-    enum : std::uint8_t {
-        uvWins = 1,
-        uvLose = 2,
-        uvDraw = 4,
-        uvHint = 8,
-        uvSpeed = 16,
-        uvStrong = 32
-    };
+    enum : std::uint8_t { uvHint = 8, uvSpeed = 16, uvStrong = 32 };
     std::uint8_t FUnreadValues = 0;
 };
 

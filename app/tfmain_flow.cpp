@@ -3,7 +3,10 @@
 
 #include "tfmain.h"
 
+#include "headless.h"
 #include "inputblocker.h"
+#include "messages.h"
+#include "strong.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -22,10 +25,25 @@ TVeskPlayerType TfMain::SeatOf(const TPlayerPlace* hand) const {
     return hand == PlayerPlace1 ? ptMan : ptCPU;
 }
 
+void TfMain::Act(TAction action) {
+    ::Act(FGame, action, FComputer);
+}
+
+void TfMain::PlayComputer() {
+    ::PlayComputer(FGame, *FComputer);
+}
+
 void TfMain::mmNewGameClick() {
-    FGame.LastWinner = LastWinner ? std::int8_t(SeatOf(LastWinner)) : std::int8_t(-1);
-    FGame.Computer = mmStrongGame->isChecked() ? &FStrong : nullptr;
+    if (mmStrongGame->isChecked()) {
+        if (!FStrong)
+            FStrong = std::make_unique<TStrongPolicy>();
+        FComputer = FStrong.get();
+    } else {
+        FComputer = &FRules;
+    }
     FGame.NewGame(TCardBatch::NextSeed());
+    FComputer->NewDeal(FGame);
+    PlayComputer();
 }
 
 void TfMain::SetState(TGameState state) {
@@ -33,33 +51,32 @@ void TfMain::SetState(TGameState state) {
 }
 
 void TfMain::ShowState(TGameState state) {
-    switch (state) {
-    case gsIdle:
-    case gsOver:
-        ConnectStop(&TfMain::mmNewGameClick);
-        break;
-    case gsCPUAttack:
+    if (state == gsManTakes)
+        return; // the button stays "Беру!", and the game refuses a take while taking
+    switch (TGame::NoneAction(state, ptMan).Kind) {
+    case akTake:
         ConnectStop(&TfMain::TakeClick);
         break;
-    case gsManAttack:
+    case akBeaten:
         ConnectStop(&TfMain::BeatenClick);
         break;
-    case gsCPUTakes:
+    case akNoMore:
         ConnectStop(&TfMain::NoMoreClick);
         break;
-    case gsManTakes:
-        return; // the button stays "Беру!", and TakeClick ignores it now
+    case akCard: // no game: the button deals one
+        ConnectStop(&TfMain::mmNewGameClick);
+        break;
     }
     bbtStop->setText(QString::fromUtf8(ButtonCaption(state)));
 }
 
 TPlayerPlace* TfMain::FirstPlayer(TPlayerPlace*, TPlayerPlace*, TCardSuit) {
-    FGame.LastWinner = LastWinner ? std::int8_t(SeatOf(LastWinner)) : std::int8_t(-1);
     return PlaceOf(FGame.FirstPlayer());
 }
 
 void TfMain::SetTurn(TPlayerPlace* hand) {
     FGame.SetTurn(SeatOf(hand));
+    PlayComputer();
 }
 
 void TfMain::RefillHands() {
@@ -72,18 +89,19 @@ bool TfMain::CheckGameOver() {
 
 void TfMain::CPUMove() {
     FGame.CPUMove();
+    PlayComputer();
 }
 
 void TfMain::TakeClick() {
-    FGame.TakeClick();
+    Act(TAction::Take());
 }
 
 void TfMain::BeatenClick() {
-    FGame.BeatenClick();
+    Act(TAction::Beaten());
 }
 
 void TfMain::NoMoreClick() {
-    FGame.NoMoreClick();
+    Act(TAction::NoMore());
 }
 
 void TfMain::Delay(int ms) {

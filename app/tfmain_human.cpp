@@ -12,7 +12,7 @@ void TfMain::PlayerPlace1CardClick(TCard* card) {
 void TfMain::PlayerPlace1CardDblClick(TCard* card) {
     if (!card || !PlayerPlace1->Cards.contains(card))
         return;
-    FGame.PlayCard(card->Index);
+    Act(TAction::Card(card->Index));
 }
 
 void TfMain::GamePlaceMouseDown(Qt::MouseButton, Qt::MouseButtons buttons,

@@ -9,9 +9,6 @@
 
 namespace {
 const QString KeyPath = QStringLiteral("Software\\Tovrel");
-const QString WinsName = QStringLiteral("Wins");
-const QString LoseName = QStringLiteral("Lose");
-const QString DrawName = QStringLiteral("Draw");
 const QString HintName = QStringLiteral("NotHintVisible");
 const QString SpeedName = QStringLiteral("NotSpeedGame");
 const QString StrongName = QStringLiteral("StrongGame");
@@ -23,17 +20,11 @@ void TfMain::ReadWriteSettings(bool Save) {
     if (!Save) {
         // Until each value has been read, it counts as unread; an error stops the load and
         // leaves the rest so.
-        FUnreadValues = uvWins | uvLose | uvDraw | uvHint | uvSpeed | uvStrong;
+        FUnreadValues = uvHint | uvSpeed | uvStrong;
+        FScore.ForgetLoad();
         if (!reg.OpenKey(KeyPath, true))
             return;
-        auto counter = [&](const QString& name, std::uint8_t bit, std::int32_t& field) {
-            if (reg.ValueExists(name))
-                field = reg.ReadInteger(name);
-            FUnreadValues &= std::uint8_t(~bit);
-        };
-        counter(WinsName, uvWins, Wins);
-        counter(LoseName, uvLose, Lose);
-        counter(DrawName, uvDraw, Draw);
+        FScore.Load(reg);
         // Stored negated; the handler turns the check back.
         if (reg.ValueExists(HintName)) {
             mmHintVisible->setChecked(reg.ReadInteger(HintName) != 0);
@@ -52,15 +43,8 @@ void TfMain::ReadWriteSettings(bool Save) {
     } else {
         if (!reg.OpenKey(KeyPath, true))
             return;
-        // A value the load could not read stays as it is in the file, unless this run has
-        // changed it: a counter that is no longer 0, or cleared, or a toggled setting.
-        auto counter = [&](const QString& name, std::uint8_t bit, std::int32_t field) {
-            if (!(FUnreadValues & bit) || field != 0)
-                reg.WriteInteger(name, field);
-        };
-        counter(WinsName, uvWins, Wins);
-        counter(LoseName, uvLose, Lose);
-        counter(DrawName, uvDraw, Draw);
+        // A setting the load could not read stays as it is in the file, unless toggled.
+        FScore.Save(reg);
         if (!(FUnreadValues & uvHint))
             reg.WriteInteger(HintName, mmHintVisible->isChecked() ? 0 : 1);
         if (!(FUnreadValues & uvSpeed))

@@ -10,6 +10,8 @@
 #include "modal.h"
 #include "programicon.h"
 #include "screencentre.h"
+#include "strong.h"
+#include "windowview.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -47,7 +49,8 @@ TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
     InstallCardAccessibility();
     CreateMenu();
     CreateLayout();
-    FGame.View = &FView;
+    FView = std::make_unique<TWindowView>(this);
+    FGame.View = FView.get();
     FormCreate();
 }
 

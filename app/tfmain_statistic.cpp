@@ -19,11 +19,6 @@ void TfMain::mmStatisticClick() {
         fStatistic->lLoseTotal->setText(vesk::ShareText(Lose, total));
     }
 
-    if (dialog.Exec() == mrYes) {
-        Wins = 0;
-        Lose = 0;
-        Draw = 0;
-        // Cleared counters are written at exit even where the load could not read them.
-        FUnreadValues &= std::uint8_t(~(uvWins | uvLose | uvDraw));
-    }
+    if (dialog.Exec() == mrYes)
+        FScore.Clear();
 }

@@ -40,11 +40,13 @@ void TWindowView::StateSet(TGameState state) {
 }
 
 void TWindowView::ButtonEnabled(bool enabled) {
+    FButtonEnabled = enabled;
     W->bbtStop->setEnabled(enabled);
 }
 
-void TWindowView::MessageSet(TMessage message) {
-    W->SetMessage(Text(message));
+void TWindowView::News(TNews news) {
+    FMessage = MessageOf(news, W->FGame);
+    W->SetMessage(Text(FMessage));
 }
 
 void TWindowView::Pause(int ms) {
@@ -54,8 +56,8 @@ void TWindowView::Pause(int ms) {
 }
 
 void TWindowView::RolesSet() {
-    W->PlayerPlace1->Role = W->FGame.P.Role[ptMan];
-    W->PlayerPlace2->Role = W->FGame.P.Role[ptCPU];
+    W->PlayerPlace1->Role = W->FGame.P.Role(ptMan);
+    W->PlayerPlace2->Role = W->FGame.P.Role(ptCPU);
 }
 
 void TWindowView::TableCleared() {
@@ -86,22 +88,9 @@ void TWindowView::TableTaken(TVeskPlayerType hand) {
 }
 
 void TWindowView::GameEnded(TOutcome outcome) {
-    switch (outcome) {
-    case ocDraw:
-        ++W->Draw;
-        break;
-    case ocWon:
+    if (outcome == ocWon)
         W->PlayerPlace2->SetFaced(true);
-        ++W->Wins;
-        break;
-    case ocLost:
-        ++W->Lose;
-        break;
-    case ocNone:
-        break;
-    }
-    W->LastWinner =
-        W->FGame.LastWinner < 0 ? nullptr : W->PlaceOf(TVeskPlayerType(W->FGame.LastWinner));
+    W->FScore.Count(outcome);
 }
 
 void TWindowView::OutcomeShown(TOutcome outcome) {

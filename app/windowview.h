@@ -4,6 +4,7 @@
 #pragma once
 
 #include "gameview.h"
+#include "messages.h"
 
 class TfMain;
 
@@ -17,7 +18,7 @@ public:
     void Shuffled() override;
     void StateSet(TGameState state) override;
     void ButtonEnabled(bool enabled) override;
-    void MessageSet(TMessage message) override;
+    void News(TNews news) override;
     void Pause(int ms) override;
     void RolesSet() override;
     void TableCleared() override;
@@ -28,6 +29,12 @@ public:
     void GameEnded(TOutcome outcome) override;
     void OutcomeShown(TOutcome outcome) override;
 
+    // What the message line was last told to say, and the button.
+    TMessage Message() const { return FMessage; }
+    bool ButtonEnabledSaid() const { return FButtonEnabled; }
+
 private:
     TfMain* W;
+    TMessage FMessage = msStart;
+    bool FButtonEnabled = true;
 };

@@ -24,11 +24,8 @@ namespace {
 class TTimedPolicy : public TPolicy {
 public:
     explicit TTimedPolicy(TStrongPolicy& inner) : FInner(inner) {}
-    int ChooseAttack(const TGame& game, TVeskPlayerType seat) override {
-        return Timed([&] { return FInner.ChooseAttack(game, seat); });
-    }
-    int ChooseDefence(const TGame& game, TVeskPlayerType seat) override {
-        return Timed([&] { return FInner.ChooseDefence(game, seat); });
+    TAction Choose(const TGame& game) override {
+        return Timed([&] { return FInner.Choose(game); });
     }
     void NewDeal(const TGame& game) override { FInner.NewDeal(game); }
 
@@ -45,9 +42,9 @@ private:
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
         return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
     }
-    template <class F> int Timed(F f) {
+    template <class F> TAction Timed(F f) {
         const double t0 = ThreadMillis();
-        const int r = f();
+        const TAction r = f();
         const float ms = float(ThreadMillis() - t0);
         Millis.push_back(ms);
         if (FInner.LastMethod() != TStrongPolicy::mdOnly)
@@ -80,8 +77,8 @@ void PlayDeals(int first, int step, int count, std::uint32_t seedBase, TStrongSe
             TGame game;
             game.LastWinner = -1; // deals stay independent: the trump rule picks the leader
             TPolicy& man = seat == ptMan ? static_cast<TPolicy&>(timed) : rule;
-            game.Computer = seat == ptCPU ? static_cast<TPolicy*>(&timed) : &rule;
-            const TOutcome o = PlayWholeGame(game, seed, man);
+            TPolicy& computer = seat == ptCPU ? static_cast<TPolicy&>(timed) : rule;
+            const TOutcome o = PlayWholeGame(game, seed, man, computer);
             if (o == ocNone) {
                 ++tally.Failed;
                 continue;

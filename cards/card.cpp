@@ -14,13 +14,8 @@ TCard::TCard(QWidget* owner) : QWidget(owner) {
 
 TCard::~TCard() = default;
 
-std::uint8_t TCard::CardNomber() const {
-    return static_cast<std::uint8_t>(FSuit * 10 + FValue);
-}
-
 void TCard::SetCardNomber(std::uint8_t n) {
-    FSuit = static_cast<TCardSuit>(n / 10);
-    FValue = static_cast<TCardValue>(n % 10);
+    FCard = TCardId::FromNomber(n);
     if (FFaced)
         update();
 }

@@ -31,13 +31,14 @@ public:
     explicit TCard(QWidget* owner = nullptr);
     ~TCard() override;
 
-    TCardValue Value() const { return FValue; }
-    void SetValue(TCardValue v) { FValue = v; }
-    TCardSuit Suit() const { return FSuit; }
-    void SetSuit(TCardSuit s) { FSuit = s; }
+    // The card it shows; the properties below read and write it.
+    TCardValue Value() const { return FCard.Value; }
+    void SetValue(TCardValue v) { FCard.Value = v; }
+    TCardSuit Suit() const { return FCard.Suit; }
+    void SetSuit(TCardSuit s) { FCard.Suit = s; }
 
     // Suit * 10 + Value; writing repaints only a face-up card and never reloads the picture.
-    std::uint8_t CardNomber() const;
+    std::uint8_t CardNomber() const { return FCard.Nomber(); }
     void SetCardNomber(std::uint8_t n);
 
     bool Faced() const { return FFaced; }
@@ -74,7 +75,7 @@ public:
     // Hand order: plain cards first by card number, then trumps by card number.
     static int CompareCards(const TCard* a, const TCard* b);
     // The card as the rules see it.
-    TCardId Id() const { return {FSuit, FValue}; }
+    TCardId Id() const { return FCard; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -88,8 +89,7 @@ private:
     // What the parent shows at a point of its client area; invalid when it shows nothing there.
     QColor ParentColorAt(QPoint at) const;
 
-    TCardValue FValue = 0;
-    TCardSuit FSuit = 0;
+    TCardId FCard{0, 0};
     bool FFaced = false;
     TCardOrientation FOrientation = coVertical;
     bool FVisible = true;

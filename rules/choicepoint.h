@@ -8,15 +8,14 @@
 #include <array>
 #include <cstdint>
 
-// A point of a game where one seat must choose: a card to lead or throw in (or none), or a card
-// to beat with (or none: take).
+// The searches' view of a game's actions: a choice is an index in the seat's hand, or -1 for
+// the action that lays none.
 struct TChoicePoint {
     TVeskPlayerType Seat = ptMan;
     bool Attack = true;
 };
 
-// The choices open at a point: indices in the seat's hand, and -1 where choosing none is
-// allowed (not for a lead: a bout always has a first card).
+// The choices open at a point, in the order of the game's legal actions.
 struct TChoices {
     std::array<std::int8_t, 37> Items{};
     int Count = 0;
@@ -25,10 +24,8 @@ struct TChoices {
 
 TChoices ListChoices(const TGame& game, TChoicePoint point);
 
-// Who must choose now in a game driven step by step (TGame::Stepping); false when nobody
-// (the game is over, or not started).
+// Who must choose now; false when nobody (the game is over, or not started).
 bool ChoiceDue(const TGame& game, TChoicePoint& point);
 
-// Makes the choice: for the person's seat as their clicks would, for the computer's by
-// resuming its driver.
+// Makes the choice of the seat that must act.
 void MakeChoice(TGame& game, TVeskPlayerType seat, int choice);

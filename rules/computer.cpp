@@ -69,8 +69,7 @@ int ListChooseAttack(const TCardList& hand, const TPosition& p) {
         return LowestCard(hand, hand); // trumps only: the lowest of them
     }
     // A throw-in: a value already on the table, while the bout has room.
-    const int attacks = table.AttackCount();
-    if ((p.FirstBout && attacks == 5) || attacks == 6)
+    if (table.Full(p.FirstBout))
         return -1;
     int plain = -1;
     int trumps = -1;
@@ -139,8 +138,7 @@ int AttackByBits(TBits h, const TPosition& p) {
         return 0; // trumps only: the lowest of them is the first
     }
     // A throw-in: a value already on the table, while the bout has room.
-    const int attacks = table.AttackCount();
-    if ((p.FirstBout && attacks == 5) || attacks == 6)
+    if (table.Full(p.FirstBout))
         return -1;
     const TBits fit = h & (TBits(table.Values()) * Column);
     if (const TBits plain = fit & Plain)

@@ -3,13 +3,18 @@
 
 #include "game.h"
 
-#include "computer.h"
 #include "legality.h"
 
-void TGame::SetMessage(TMessage m) {
-    Message = m;
+#ifndef NDEBUG
+#include "invariants.h"
+
+#include <cstdio>
+#include <cstdlib>
+#endif
+
+void TGame::Say(TNews news) {
     if (View)
-        View->MessageSet(m);
+        View->News(news);
 }
 
 void TGame::Pause(int ms) {
@@ -17,8 +22,7 @@ void TGame::Pause(int ms) {
         View->Pause(ms);
 }
 
-void TGame::SetButtonEnabled(bool enabled) {
-    P.ButtonEnabled = enabled;
+void TGame::EnableButton(bool enabled) {
     if (View)
         View->ButtonEnabled(enabled);
 }
@@ -27,12 +31,119 @@ bool TGame::CanPlay(std::uint8_t kind, TCardId card) const {
     return ::CanPlay(kind, card, P.Table, P.FirstBout, P.Trump());
 }
 
-int TGame::ComputerAttack() const {
-    return Computer ? Computer->ChooseAttack(*this, ptCPU) : ChooseAttack(Cpu(), P);
+TActor TGame::Actor() const {
+    switch (P.State) {
+    case gsCPUAttack:
+        return P.Table.HasUnbeaten() ? acMan : acCPU;
+    case gsManAttack:
+        return P.Table.HasUnbeaten() ? acCPU : acMan;
+    case gsCPUTakes:
+        return acMan;
+    case gsManTakes:
+        return acCPU;
+    default:
+        return acNobody;
+    }
 }
 
-int TGame::ComputerDefence() const {
-    return Computer ? Computer->ChooseDefence(*this, ptCPU) : ChooseDefence(Cpu(), P);
+bool TGame::Defending() const {
+    return (P.State == gsCPUAttack || P.State == gsManAttack) && P.Table.HasUnbeaten();
+}
+
+TAction TGame::NoneAction(TGameState state, TVeskPlayerType seat) {
+    switch (state) {
+    case gsCPUAttack:
+        return seat == ptMan ? TAction::Take() : TAction::Beaten();
+    case gsManAttack:
+        return seat == ptMan ? TAction::Beaten() : TAction::Take();
+    case gsCPUTakes:
+    case gsManTakes:
+        return TAction::NoMore();
+    default:
+        return {};
+    }
+}
+
+TAction TGame::ActionOf(int choice) const {
+    if (choice >= 0)
+        return TAction::Card(choice);
+    const TActor actor = Actor();
+    return actor == acNobody ? TAction{} : NoneAction(P.State, TVeskPlayerType(actor));
+}
+
+TActions TGame::LegalActions() const {
+    TActions out;
+    const TActor actor = Actor();
+    if (actor == acNobody)
+        return out;
+    const std::uint8_t kind = Defending() ? 2 : 1;
+    const THand& hand = P.Hands[actor];
+    for (int i = 0; i < hand.CardCount(); ++i)
+        if (CanPlay(kind, hand.Card(i)))
+            out.Add(TAction::Card(i));
+    if (kind == 2 || P.Table.AttackCount() > 0)
+        out.Add(ActionOf(-1));
+    return out;
+}
+
+bool TGame::IsLegal(TAction a) const {
+    const TActor actor = Actor();
+    if (actor == acNobody)
+        return false;
+    if (a.Kind == akCard)
+        return a.Index >= 0 && a.Index < P.Hands[actor].CardCount() &&
+               CanPlay(Defending() ? 2 : 1, P.Hands[actor].Card(a.Index));
+    if (a != NoneAction(P.State, TVeskPlayerType(actor)))
+        return false;
+    return Defending() || P.Table.AttackCount() > 0;
+}
+
+bool TGame::Apply(TAction a) {
+    if (!IsLegal(a))
+        return false;
+    const TActor actor = Actor();
+    if (a.Kind == akCard) {
+        if (actor == acMan)
+            ManPlays(a.Index);
+        else
+            ComputerPlays(a.Index);
+    } else if (actor == acMan) {
+        switch (a.Kind) {
+        case akTake:
+            SetState(gsManTakes);
+            CPUMove();
+            break;
+        case akBeaten:
+            CloseBout();
+            break;
+        default:
+            ComputerTakes();
+            break;
+        }
+    } else {
+        switch (a.Kind) {
+        case akTake:
+            ComputerDeclines();
+            break;
+        case akBeaten:
+            ComputerCloses();
+            break;
+        default:
+            FinishTake();
+            break;
+        }
+    }
+    SelfCheck();
+    return true;
+}
+
+void TGame::SelfCheck() const {
+#ifndef NDEBUG
+    if (const char* why = BrokenInvariant(P)) {
+        std::fprintf(stderr, "game of seed %u: %s\n", unsigned(Seed), why);
+        std::abort();
+    }
+#endif
 }
 
 void TGame::Lay(TVeskPlayerType hand, int index, bool attack) {
@@ -62,16 +173,13 @@ void TGame::NewGame(std::uint32_t seed) {
     P.FirstBout = true;
     P.Discarded = 0;
     P.Shown[ptMan] = P.Shown[ptCPU] = 0;
-    Awaiting = false;
     SetState(gsIdle);
-    SetButtonEnabled(true);
+    EnableButton(true);
     Seed = seed;
     P.Stock.Shuffle(seed);
     P.Table.ClearTable();
     if (View)
         View->Shuffled();
-    if (Computer)
-        Computer->NewDeal(*this);
     RefillHands();
     SetTurn(FirstPlayer());
 }
@@ -110,20 +218,18 @@ void TGame::SetTurn(TVeskPlayerType hand) {
     if (P.State == gsOver)
         return;
     if (hand == ptMan) {
-        SetMessage(msYourTurn);
-        SetButtonEnabled(false);
-        P.Role[ptMan] = 1;
-        P.Role[ptCPU] = 2;
+        Say(nwManLeads);
+        EnableButton(false);
+        P.Attacker = ptMan;
         if (View)
             View->RolesSet();
         Pause(300);
         SetState(gsManAttack);
     } else {
-        P.Role[ptMan] = 2;
-        P.Role[ptCPU] = 1;
+        P.Attacker = ptCPU;
         if (View)
             View->RolesSet();
-        SetMessage(msMyTurn);
+        Say(nwComputerLeads);
         Pause(300);
         SetState(gsCPUAttack);
         CPUMove();
@@ -179,7 +285,7 @@ bool TGame::CheckGameOver() {
     if (View)
         View->GameEnded(Outcome);
     SetState(gsOver);
-    SetMessage(msGameOver);
+    Say(nwGameOver);
     if (View)
         View->OutcomeShown(Outcome);
     return true;
@@ -187,44 +293,67 @@ bool TGame::CheckGameOver() {
 
 void TGame::CPUMove() {
     switch (P.State) {
-    case gsCPUAttack: {
+    case gsCPUAttack:
         if (CheckGameOver())
             return;
-        SetMessage(msThinking);
+        Say(nwThinking);
         Pause(200);
-        if (Stepping) {
-            Awaiting = true;
-            return;
-        }
-        AttackChosen(ComputerAttack());
         return;
-    }
-    case gsManAttack: {
-        SetMessage(msThinking);
+    case gsManAttack:
+        Say(nwThinking);
         Pause(200);
-        if (Stepping) {
-            Awaiting = true;
-            return;
-        }
-        DefenceChosen(ComputerDefence());
         return;
-    }
     case gsManTakes:
-        ThrowInWhileManTakes();
+        // The computer throws in while the person takes, as long as the person can take more.
+        if (CheckGameOver() || P.Table.NoRoomFor(Man().CardCount()))
+            FinishTake();
         return;
     default:
         return;
     }
 }
 
-void TGame::AttackChosen(int i) {
-    if (i >= 0) {
-        Lay(ptCPU, i, true);
-        const int j = ChooseDefence(Man(), P);
-        SetMessage(j == -1 ? msYouMustTake : msDefend);
+void TGame::ManPlays(int index) {
+    switch (P.State) {
+    case gsCPUAttack:
+        Say(nwManLaid);
+        Lay(ptMan, index, false);
+        CPUMove();
+        return;
+    case gsManAttack:
+        Say(nwManLaid);
+        Lay(ptMan, index, true);
+        EnableButton(true);
+        CPUMove();
+        return;
+    default: // gsCPUTakes: a throw-in before the computer takes
+        Lay(ptMan, index, true);
+        if (P.Table.NoRoomFor(Cpu().CardCount()))
+            ComputerTakes();
         return;
     }
-    SetMessage(msBeaten);
+}
+
+void TGame::ComputerPlays(int index) {
+    switch (P.State) {
+    case gsCPUAttack:
+        Lay(ptCPU, index, true);
+        Say(nwComputerLaid);
+        return;
+    case gsManAttack:
+        Lay(ptCPU, index, false);
+        Say(nwComputerBeat);
+        CheckGameOver();
+        return;
+    default: // gsManTakes: a throw-in before the person takes
+        Lay(ptCPU, index, true);
+        CPUMove();
+        return;
+    }
+}
+
+void TGame::ComputerCloses() {
+    Say(nwComputerClosed);
     Pause(750);
     P.FirstBout = false;
     RefillHands();
@@ -233,131 +362,34 @@ void TGame::AttackChosen(int i) {
     SetTurn(ptMan);
 }
 
-void TGame::DefenceChosen(int i) {
-    if (i >= 0) {
-        Lay(ptCPU, i, false);
-        const int k = ChooseAttack(Man(), P);
-        SetMessage(k == -1 ? msEnough : msMore);
-        CheckGameOver();
-        return;
-    }
+void TGame::ComputerDeclines() {
     if (CheckGameOver())
         return;
     SetState(gsCPUTakes);
     if (P.Table.NoRoomFor(Cpu().CardCount())) {
-        SetMessage(msTaking);
+        Say(nwComputerTakes);
         Pause(750);
-        NoMoreClick();
+        ComputerTakes();
     } else {
-        SetMessage(msTakingGiveMore);
+        Say(nwComputerTakesGiveMore);
     }
-}
-
-bool TGame::ThrowInChosen(int i) {
-    if (i < 0)
-        return false;
-    Lay(ptCPU, i, true);
-    return true;
-}
-
-void TGame::ThrowInWhileManTakes() {
-    for (;;) {
-        if (CheckGameOver())
-            return;
-        if (P.Table.NoRoomFor(Man().CardCount()))
-            return;
-        if (Stepping) {
-            Awaiting = true;
-            return;
-        }
-        if (!ThrowInChosen(ComputerAttack()))
-            return;
-    }
-}
-
-void TGame::TakeClick() {
-    if (P.State == gsManTakes)
-        return;
-    SetState(gsManTakes);
-    CPUMove();
-    if (Awaiting)
-        return; // the computer's throw-in is due: Resume finishes the take
-    FinishTake();
 }
 
 void TGame::FinishTake() {
     TakeTable(ptMan);
-    BeatenClick();
+    CloseBout();
 }
 
-void TGame::Resume(int choice) {
-    Awaiting = false;
-    switch (P.State) {
-    case gsCPUAttack:
-        AttackChosen(choice);
-        return;
-    case gsManAttack:
-        DefenceChosen(choice);
-        return;
-    case gsManTakes:
-        if (ThrowInChosen(choice)) {
-            ThrowInWhileManTakes();
-            if (Awaiting)
-                return;
-        }
-        FinishTake();
-        return;
-    default:
-        return;
-    }
-}
-
-void TGame::BeatenClick() {
+void TGame::CloseBout() {
     P.FirstBout = false;
     RefillHands();
     if (!CheckGameOver())
         SetTurn(ptCPU);
 }
 
-void TGame::NoMoreClick() {
+void TGame::ComputerTakes() {
     TakeTable(ptCPU);
     RefillHands();
     if (!CheckGameOver())
         SetTurn(ptMan);
-}
-
-bool TGame::PlayCard(int index) {
-    if (index < 0 || index >= Man().CardCount())
-        return false;
-    const TCardId card = Man().Card(index);
-    switch (P.State) {
-    case gsCPUAttack:
-        if (P.Table.AttackCount() <= P.Table.DefenceCount())
-            return false;
-        if (!CanPlay(P.Role[ptMan], card))
-            return false;
-        SetMessage(msNone);
-        Lay(ptMan, index, false);
-        CPUMove();
-        return true;
-    case gsManAttack:
-        if (P.Table.AttackCount() != P.Table.DefenceCount())
-            return false;
-        if (!CanPlay(P.Role[ptMan], card))
-            return false;
-        SetMessage(msNone);
-        Lay(ptMan, index, true);
-        SetButtonEnabled(true);
-        CPUMove();
-        return true;
-    case gsCPUTakes:
-        if (!CanPlay(P.Role[ptMan], card))
-            return false;
-        Lay(ptMan, index, true);
-        if (P.Table.NoRoomFor(Cpu().CardCount()))
-            NoMoreClick();
-        return true;
-    default:
-        return false;
-    }
 }

@@ -3,65 +3,77 @@
 
 #pragma once
 
+#include "action.h"
 #include "gameview.h"
-#include "messages.h"
-#include "policy.h"
 #include "position.h"
 
 #include <cstdint>
 
-// One game from the deal to its outcome: the state machine, the computer's turn driver and
-// the person's moves. A view, when there is one, is told every visible step as it happens.
+// One game from the deal to its outcome, as a game of checked actions: at every moment one
+// seat must act (or nobody), its legal actions are listed, and Apply takes one of them. The
+// game never chooses for either seat: whoever drives it asks the seat's policy. A view, when
+// there is one, is told every visible step as it happens, and every pause that is due.
 class TGame {
 public:
     TPosition P;
-    TMessage Message = msStart;
     std::int8_t LastWinner = -1; // the seat that won the last decided game, or -1
     TOutcome Outcome = ocNone;   // of the game that ended last
     std::uint32_t Seed = 0;      // the deal's
     TGameView* View = nullptr;
-    TPolicy* Computer = nullptr; // the computer's choices; none: its own rules
-    // A search drives both seats itself: while Stepping, the driver does not ask for the
-    // computer's choice but stops where it is due (Awaiting); Resume carries on with it.
-    bool Stepping = false;
-    bool Awaiting = false;
 
+    // Deals and goes on to the first choice of the game.
     void NewGame(std::uint32_t seed);
+
+    TActor Actor() const;
+    // The actor's legal actions: its playable cards in hand order, then the one that lays none
+    // (not for a lead: a bout always has a first card). Empty when nobody must act.
+    TActions LegalActions() const;
+    bool IsLegal(TAction a) const;
+    // Takes a legal action of the actor and goes on to the next choice; an illegal or untimely
+    // action is refused (false) and changes nothing.
+    bool Apply(TAction a);
+    // The actor must beat the unbeaten card or take.
+    bool Defending() const;
+    // The actor's action for a card index, or for -1 the action that lays none.
+    TAction ActionOf(int choice) const;
+    // What laying none means for a seat in a state: the defender takes, the attacker closes its
+    // bout, the attacker stops throwing in while the other takes. For the person it is the
+    // action button's action. A card action with no card where nothing can be done.
+    static TAction NoneAction(TGameState state, TVeskPlayerType seat);
+
+    // The action button can be pressed: not while the person leads a bout with no card yet.
+    bool ButtonEnabled() const { return !(P.State == gsManAttack && P.Table.AttackCount() == 0); }
+
+    // The steps of a game, each as the game takes it at its point, going on to the next choice.
+    // The window's members of the same names call them on positions laid out for them.
     void SetState(TGameState state);
     void SetTurn(TVeskPlayerType hand);
     TVeskPlayerType FirstPlayer() const;
     void RefillHands();
     bool CheckGameOver();
+    // What the computer does on its turn before it chooses: the end of the game tested, the
+    // thinking pause; while the person takes, the end of the throw-ins when there is no room.
     void CPUMove();
-    void TakeClick();
-    void BeatenClick();
-    void NoMoreClick();
-    // Carries on from the point where the computer's choice is due, with that choice (an index
-    // in its hand or -1), as the driver would have done on getting it.
-    void Resume(int choice);
-
-    // The person plays the card at this index of their hand; false when it is refused (an
-    // untimely or illegal card, which changes nothing).
-    bool PlayCard(int index);
 
     bool CanPlay(std::uint8_t kind, TCardId card) const;
     const THand& Man() const { return P.Hands[ptMan]; }
     const THand& Cpu() const { return P.Hands[ptCPU]; }
 
 private:
-    void SetMessage(TMessage m);
+    void Say(TNews news);
     void Pause(int ms);
-    void SetButtonEnabled(bool enabled);
+    void EnableButton(bool enabled);
     void Lay(TVeskPlayerType hand, int index, bool attack);
     void TakeTable(TVeskPlayerType hand);
-    // The computer's throw-ins while the person takes.
-    void ThrowInWhileManTakes();
-    // What follows each of the computer's choices.
-    void AttackChosen(int i);
-    void DefenceChosen(int i);
-    bool ThrowInChosen(int i);
-    // The rest of the person's take, once the computer has thrown in.
+    void ManPlays(int index);
+    void ComputerPlays(int index);
+    // The bout closed beaten or taken by the person: the computer leads next.
+    void CloseBout();
+    // The computer takes the table: the person leads next.
+    void ComputerTakes();
+    void ComputerCloses();
+    void ComputerDeclines();
+    // The person's take once the computer has thrown in.
     void FinishTake();
-    int ComputerAttack() const;
-    int ComputerDefence() const;
+    void SelfCheck() const;
 };

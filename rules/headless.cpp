@@ -3,54 +3,54 @@
 
 #include "headless.h"
 
-bool PlayManStep(TGame& game, TPolicy& man) {
-    const TTable& table = game.P.Table;
-    switch (game.P.State) {
-    case gsManAttack: {
-        if (table.HasUnbeaten())
-            return false;
-        const int i = man.ChooseAttack(game, ptMan);
-        if (i >= 0)
-            return game.PlayCard(i);
-        if (!game.P.ButtonEnabled)
-            return false; // a bout is not closed before its first card
-        game.BeatenClick();
-        return true;
-    }
-    case gsCPUAttack: {
-        if (!table.HasUnbeaten())
-            return false;
-        const int i = man.ChooseDefence(game, ptMan);
-        if (i >= 0)
-            return game.PlayCard(i);
-        game.TakeClick();
-        return true;
-    }
-    case gsCPUTakes: {
-        const int i = man.ChooseAttack(game, ptMan);
-        if (i >= 0)
-            return game.PlayCard(i);
-        game.NoMoreClick();
-        return true;
-    }
-    default:
+namespace {
+TRulePolicy& OwnRules() {
+    static thread_local TRulePolicy rules;
+    return rules;
+}
+} // namespace
+
+bool Act(TGame& game, TAction action, TPolicy* computer) {
+    if (game.Actor() != acMan || !game.Apply(action))
         return false;
-    }
+    PlayComputer(game, computer ? *computer : OwnRules());
+    return true;
 }
 
-bool PlayOut(TGame& game, TPolicy& man) {
+bool PlayManStep(TGame& game, TPolicy& man, TPolicy& computer) {
+    PlayComputer(game, computer);
+    if (game.Actor() != acMan)
+        return false;
+    return Act(game, man.Choose(game), &computer);
+}
+
+bool PlayManStep(TGame& game, TPolicy& man) {
+    return PlayManStep(game, man, OwnRules());
+}
+
+bool PlayOut(TGame& game, TPolicy& man, TPolicy& computer) {
     // Every step lays a card or closes a bout: a game has far fewer than this.
     for (int step = 0; step < 1000; ++step) {
-        if (game.P.State == gsOver)
-            return true;
-        if (!PlayManStep(game, man))
+        PlayComputer(game, computer);
+        if (game.Actor() == acNobody)
+            return game.P.State == gsOver;
+        if (!PlayManStep(game, man, computer))
             return false;
     }
     return false;
 }
 
-TOutcome PlayWholeGame(TGame& game, std::uint32_t seed, TPolicy& man) {
+bool PlayOut(TGame& game, TPolicy& man) {
+    return PlayOut(game, man, OwnRules());
+}
+
+TOutcome PlayWholeGame(TGame& game, std::uint32_t seed, TPolicy& man, TPolicy& computer) {
     game.NewGame(seed);
+    computer.NewDeal(game);
     man.NewDeal(game);
-    return PlayOut(game, man) ? game.Outcome : ocNone;
+    return PlayOut(game, man, computer) ? game.Outcome : ocNone;
+}
+
+TOutcome PlayWholeGame(TGame& game, std::uint32_t seed, TPolicy& man) {
+    return PlayWholeGame(game, seed, man, OwnRules());
 }

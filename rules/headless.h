@@ -8,13 +8,20 @@
 
 #include <cstdint>
 
-// Plays the person's seat with a policy from the game's present state to its end, as a person
-// would: cards by index, and the button when the policy chooses none. False when the policy
-// asks for a refused card or a button that cannot be pressed, or the game does not end.
+// One action of the person's seat, then the computer's answers with its policy (none: its
+// own rules); false when the action is refused.
+bool Act(TGame& game, TAction action, TPolicy* computer = nullptr);
+
+// Plays both seats with their policies from the game's present state to its end. False when
+// the person's policy asks for a refused action, or the game does not end.
+bool PlayOut(TGame& game, TPolicy& man, TPolicy& computer);
 bool PlayOut(TGame& game, TPolicy& man);
 
-// One step of the person's seat: the card or button the policy chooses now.
+// One step of the person's seat: the action the policy chooses now, and the computer's answers
+// (first the computer's, if it must act); false when the person cannot act or is refused.
+bool PlayManStep(TGame& game, TPolicy& man, TPolicy& computer);
 bool PlayManStep(TGame& game, TPolicy& man);
 
 // A whole game from the deal; the outcome, or ocNone when PlayOut failed.
+TOutcome PlayWholeGame(TGame& game, std::uint32_t seed, TPolicy& man, TPolicy& computer);
 TOutcome PlayWholeGame(TGame& game, std::uint32_t seed, TPolicy& man);

@@ -28,10 +28,6 @@ TInfoSet::TInfoSet(const TGame& game, TVeskPlayerType seat) : FSeat(seat), FBase
         FOrder[FCount++] = CardOfBit(__builtin_ctzll(s));
 
     FBase.View = nullptr;
-    FBase.Computer = nullptr;
-    FBase.Message = msNone; // the advice words the person's hand
-    FBase.Stepping = false;
-    FBase.Awaiting = false;
     Place(FBase, FOrder);
 
     std::uint64_t h = HashMix(game.Seed, seat);

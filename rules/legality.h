@@ -26,12 +26,9 @@ inline bool ValueOnTable(const TTable& table, TCardValue value) {
 inline bool CanPlay(std::uint8_t kind, TCardId card, const TTable& table, bool firstBout,
                     TCardSuit trump) {
     if (kind == 1) {
-        const int attacks = table.AttackCount();
-        if (firstBout && attacks == 5)
+        if (table.Full(firstBout))
             return false;
-        if (attacks == 6)
-            return false;
-        if (attacks == 0)
+        if (table.AttackCount() == 0)
             return true;
         return ValueOnTable(table, card.Value);
     }

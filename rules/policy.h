@@ -3,24 +3,39 @@
 
 #pragma once
 
+#include "action.h"
 #include "position.h"
 
 class TGame;
 
-// Chooses the cards of one seat: what to lead or throw in, and what to beat with. The answer
-// is the index of a card in that seat's hand, or -1 for none (take, or no more).
+// Chooses for the seat that must act in a game: one of its legal actions.
 class TPolicy {
 public:
     virtual ~TPolicy() = default;
-    virtual int ChooseAttack(const TGame& game, TVeskPlayerType seat) = 0;
-    virtual int ChooseDefence(const TGame& game, TVeskPlayerType seat) = 0;
+    virtual TAction Choose(const TGame& game) = 0;
     // A new deal begins; the seed is the deal's.
     virtual void NewDeal(const TGame&) {}
 };
 
+// A policy that answers as the computer's rules do: with the index of a card in the seat's
+// hand, or -1 for none (take, beaten, no more, as the moment has it).
+class TCardPolicy : public TPolicy {
+public:
+    // What to lead or throw in (an empty or beaten table), or -1.
+    virtual int ChooseAttack(const TGame& game, TVeskPlayerType seat) = 0;
+    // What beats the unbeaten card, or -1 to take.
+    virtual int ChooseDefence(const TGame& game, TVeskPlayerType seat) = 0;
+    TAction Choose(const TGame& game) override;
+};
+
 // The computer's own choices, as it has always played.
-class TRulePolicy : public TPolicy {
+class TRulePolicy : public TCardPolicy {
 public:
     int ChooseAttack(const TGame& game, TVeskPlayerType seat) override;
     int ChooseDefence(const TGame& game, TVeskPlayerType seat) override;
 };
+
+// Lets the computer's seat act with its policy until the person must act, or nobody. A
+// choice the game refuses is replaced by the first legal action, so that no policy can
+// stall a game.
+void PlayComputer(TGame& game, TPolicy& computer);

@@ -31,14 +31,17 @@ struct TPosition {
     TTable Table;
     TStock Stock;
     TGameState State = gsIdle;
-    bool FirstBout = false; // at most five attacking cards until the first bout is closed
-    std::uint8_t Role[2]{}; // 1 attacks, 2 defends in the current bout
-    bool ButtonEnabled = true;
+    bool FirstBout = false;    // at most five attacking cards until the first bout is closed
+    std::int8_t Attacker = -1; // the seat that leads the present (or last) bout; -1 before any
     // What both players have seen: the cards of beaten bouts, and for each hand the cards it
     // took from the table (or the trump card, drawn last of all) and has not laid since.
     TCardSet Discarded = 0;
     TCardSet Shown[2]{};
 
     TCardSuit Trump() const { return Stock.TrumpSuit(); }
+    // 1 attacks, 2 defends in the present bout; 0 before the first.
+    std::uint8_t Role(TVeskPlayerType seat) const {
+        return Attacker < 0 ? 0 : seat == Attacker ? 1 : 2;
+    }
     bool IsTrump(TCardId c) const { return c.Suit == Trump(); }
 };

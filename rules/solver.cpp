@@ -18,9 +18,9 @@ void KeyOf(const TGame& g, std::uint64_t& key, std::uint32_t& check) {
     const std::uint64_t defence = SetOf(p.Table.Defence);
     const std::uint64_t unbeaten = p.Table.HasUnbeaten() ? p.Table.UnbeatenCard().Bit() + 1 : 0;
     const std::uint64_t flags =
-        std::uint64_t(p.State) | std::uint64_t(g.Awaiting) << 4 | std::uint64_t(p.FirstBout) << 5 |
-        std::uint64_t(p.ButtonEnabled) << 6 | unbeaten << 8 | std::uint64_t(p.Stock.Count()) << 16 |
-        std::uint64_t(p.Stock.Cards[0].Bit()) << 24;
+        std::uint64_t(p.State) | std::uint64_t(g.Actor() == acCPU) << 4 |
+        std::uint64_t(p.FirstBout) << 5 | std::uint64_t(g.ButtonEnabled()) << 6 | unbeaten << 8 |
+        std::uint64_t(p.Stock.Count()) << 16 | std::uint64_t(p.Stock.Cards[0].Bit()) << 24;
     std::uint64_t a = HashMix(0x1234567, hands[0]);
     std::uint64_t b = HashMix(0x7654321, hands[1]);
     a = HashMix(a, hands[1]);
@@ -50,8 +50,6 @@ int Cost(const TGame& g, TVeskPlayerType seat, int choice) {
 TGame After(const TGame& game, TChoicePoint point, int choice) {
     TGame g = game;
     g.View = nullptr;
-    g.Stepping = true;
-    g.Awaiting = false;
     MakeChoice(g, point.Seat, choice);
     return g;
 }
@@ -162,7 +160,6 @@ bool TEndgameSolver::Value(const TGame& game, long maxNodes, int& value) {
     Start(maxNodes);
     TGame g = game;
     g.View = nullptr;
-    g.Stepping = true;
     value = Search(g, -1, 1);
     return !FAborted;
 }

@@ -51,11 +51,10 @@ int TStrongPolicy::Sampled(const TInfoSet& info, TChoicePoint point, const TChoi
     TGame deal;
     for (int s = 0; s < samples; ++s) {
         info.Deal(deal, random);
-        deal.Computer = &FRollout;
         for (int k = 0; k < choices.Count; ++k) {
             TGame g = deal;
             MakeChoice(g, point.Seat, choices.Items[k]);
-            PlayOut(g, FRollout);
+            PlayOut(g, FRollout, FRollout);
             const int v = OutcomeValue(g.Outcome);
             score[k] += point.Seat == ptMan ? v : -v;
         }

@@ -20,10 +20,11 @@ struct TStrongSettings {
 // deals the unseen cards at random many times over, consistently with what it knows, plays each
 // choice out in every deal and takes the one that does best; once the stock is empty every card
 // is known and it solves the rest of the game exactly.
-class TStrongPolicy : public TPolicy {
+class TStrongPolicy : public TCardPolicy {
 public:
     explicit TStrongPolicy(TStrongSettings settings = {});
 
+    using TCardPolicy::Choose;
     int ChooseAttack(const TGame& game, TVeskPlayerType seat) override;
     int ChooseDefence(const TGame& game, TVeskPlayerType seat) override;
     void NewDeal(const TGame& game) override;

@@ -24,6 +24,10 @@ public:
     // The last attacking card while it is unbeaten; only asked for while there is one.
     TCardId UnbeatenCard() const { return Attack.back(); }
 
+    // A bout holds at most five attacking cards until the first bout is closed, six after.
+    static constexpr int Limit(bool firstBout) { return firstBout ? 5 : 6; }
+    bool Full(bool firstBout) const { return AttackCount() >= Limit(firstBout); }
+
     // Some card on the table has the value.
     bool HasValue(TCardValue v) const { return FValues & (1u << v); }
     // The values lying on the table, bit v for value v.

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace endgames {
 
@@ -28,7 +29,6 @@ inline int RandomChoice(const TGame& g, TChoicePoint point, TSplitMix& random) {
 inline bool RandomEndgame(std::uint32_t seed, int maxCards, TGame& out) {
     TSplitMix random(seed * 0x9e3779b97f4a7c15ull + 7);
     TGame g;
-    g.Stepping = true;
     g.NewGame(seed);
     TChoicePoint point;
     while (ChoiceDue(g, point)) {
@@ -43,21 +43,16 @@ inline bool RandomEndgame(std::uint32_t seed, int maxCards, TGame& out) {
     return false;
 }
 
-// Every choice the seat could try: each card of its hand and the button (-1), kept when the
-// game takes it. The person's cards are judged by the game itself (a refused card changes
-// nothing); the computer's by the legality rule, as its driver trusts its choices.
-inline bool Accepts(const TGame& g, TChoicePoint point, int choice) {
-    const TPosition& p = g.P;
-    if (point.Seat == ptMan) {
-        if (choice >= 0) {
-            TGame t = g;
-            return t.PlayCard(choice);
-        }
-        return p.State != gsManAttack || p.ButtonEnabled;
-    }
-    if (choice >= 0)
-        return g.CanPlay(point.Attack ? 1 : 2, p.Hands[ptCPU].Cards()[choice]);
-    return !point.Attack || p.Table.AttackCount() > 0;
+// Every action a seat could try: each card of its hand and each button; the game itself
+// refuses those it does not take.
+inline std::vector<TAction> EveryAction(const TGame& g) {
+    std::vector<TAction> out;
+    const int seat = g.Actor() == acCPU ? ptCPU : ptMan;
+    for (int i = 0; i < g.P.Hands[seat].CardCount(); ++i)
+        out.push_back(TAction::Card(i));
+    for (const TAction a : {TAction::Take(), TAction::Beaten(), TAction::NoMore()})
+        out.push_back(a);
+    return out;
 }
 
 // Everything the rest of a game depends on, written out in full: equal strings, equal games.
@@ -75,9 +70,9 @@ inline std::string FullKey(const TGame& g) {
     for (int i = 0; i < g.P.Stock.Count(); ++i)
         k += char('A' + g.P.Stock.Cards[i].Bit());
     k += char('0' + g.P.State);
-    k += g.Awaiting ? 'w' : '-';
+    k += g.Actor() == acCPU ? 'w' : '-';
     k += g.P.FirstBout ? 'f' : '-';
-    k += g.P.ButtonEnabled ? 'b' : '-';
+    k += g.ButtonEnabled() ? 'b' : '-';
     return k;
 }
 
@@ -90,24 +85,12 @@ inline int BruteValue(const TGame& g, long& nodes, std::map<std::string, int>& k
     if (const auto it = known.find(key); it != known.end())
         return it->second;
     ++nodes;
-    TChoicePoint point;
-    ChoiceDue(g, point);
-    const bool maxing = point.Seat == ptMan;
+    const bool maxing = g.Actor() == acMan;
     int best = maxing ? -2 : 2;
-    for (int choice = -1; choice < g.P.Hands[point.Seat].CardCount(); ++choice) {
-        if (!Accepts(g, point, choice))
-            continue;
+    for (const TAction a : EveryAction(g)) {
         TGame child = g;
-        if (point.Seat == ptCPU)
-            child.Resume(choice);
-        else if (choice >= 0)
-            child.PlayCard(choice);
-        else if (g.P.State == gsManAttack)
-            child.BeatenClick();
-        else if (g.P.State == gsCPUAttack)
-            child.TakeClick();
-        else
-            child.NoMoreClick();
+        if (!child.Apply(a))
+            continue;
         const int v = BruteValue(child, nodes, known);
         best = maxing ? (v > best ? v : best) : (v < best ? v : best);
     }

@@ -4,6 +4,7 @@
 // Seeded games played twice: through the real window by the driver's clicks, and headless in
 // the rules core fed the same actions. After every action both must show the same game.
 #include "gamedriver.h"
+#include "headless.h"
 #include "messages.h"
 
 #include <QAction>
@@ -17,6 +18,16 @@ QString Names(const TCardList& cards) {
         out << QString::fromLatin1(ranks[c.Value]) + QChar("CDHS"[c.Suit]);
     return out.join(' ');
 }
+// What the window would say of the headless game's news.
+class TSayingView : public TGameView {
+public:
+    explicit TSayingView(const TGame& game) : G(game) {}
+    void News(TNews news) override { Message = MessageOf(news, G); }
+    TMessage Message = msStart;
+
+private:
+    const TGame& G;
+};
 } // namespace
 
 class TfMainProbe {
@@ -24,7 +35,7 @@ public:
     explicit TfMainProbe(TfMain& w) : W(w) {}
 
     // What differs between the window and the headless game, or empty.
-    QString Difference(const TGame& h, const int counts[3]) const {
+    QString Difference(const TGame& h, TMessage said, const int counts[3]) const {
         auto lists = [](const char* what, const TCardList& shown, const TCardList& core) {
             return shown == core ? QString()
                                  : QStringLiteral("%1: window [%2], core [%3]")
@@ -50,14 +61,14 @@ public:
             return QStringLiteral("state: %1 vs %2").arg(int(W.State)).arg(int(h.P.State));
         if (W.FirstBout != h.P.FirstBout)
             return QStringLiteral("first bout flag");
-        if (W.PlayerPlace1->Role != h.P.Role[ptMan] || W.PlayerPlace2->Role != h.P.Role[ptCPU])
+        if (W.PlayerPlace1->Role != h.P.Role(ptMan) || W.PlayerPlace2->Role != h.P.Role(ptCPU))
             return QStringLiteral("roles");
-        if (W.lMessage->text() != QString::fromUtf8(MessageText(h.Message)))
+        if (W.lMessage->text() != QString::fromUtf8(MessageText(said)))
             return QStringLiteral("message: \"%1\" vs \"%2\"")
-                .arg(W.lMessage->text(), QString::fromUtf8(MessageText(h.Message)));
+                .arg(W.lMessage->text(), QString::fromUtf8(MessageText(said)));
         if (W.bbtStop->text() != QString::fromUtf8(ButtonCaption(h.P.State)))
             return QStringLiteral("button caption: %1").arg(W.bbtStop->text());
-        if (W.bbtStop->isEnabled() != h.P.ButtonEnabled)
+        if (W.bbtStop->isEnabled() != h.ButtonEnabled())
             return QStringLiteral("button enabled: %1").arg(W.bbtStop->isEnabled());
         if (W.Wins != counts[0] || W.Lose != counts[1] || W.Draw != counts[2])
             return QStringLiteral("counters");
@@ -85,6 +96,9 @@ private slots:
         TfMainProbe probe(window);
         TGameDriver driver(&window, 11);
         TGame headless;
+        TSayingView saying(headless);
+        TRulePolicy rules;
+        headless.View = &saying;
         int counts[3] = {}; // won, lost, drawn: from what the settings folder holds
         probe.Counters(counts);
         const int stored = counts[0] + counts[1] + counts[2];
@@ -98,6 +112,7 @@ private slots:
             switch (a.Kind) {
             case TDriverAction::akNewGame:
                 headless.NewGame(a.Seed);
+                PlayComputer(headless, rules);
                 break;
             case TDriverAction::akCard: {
                 const int i = headless.Man().Cards().indexOf(a.Card);
@@ -105,30 +120,19 @@ private slots:
                     failure = QStringLiteral("the card played is not in the core's hand");
                     return;
                 }
-                headless.PlayCard(i);
+                Act(headless, TAction::Card(i));
                 break;
             }
             case TDriverAction::akButton:
-                switch (headless.P.State) {
-                case gsManAttack:
-                    headless.BeatenClick();
-                    break;
-                case gsCPUAttack:
-                    headless.TakeClick();
-                    break;
-                case gsCPUTakes:
-                    headless.NoMoreClick();
-                    break;
-                default:
-                    break; // the new game that follows is its own action
-                }
+                // In a state with no game, the new game that follows is its own action.
+                Act(headless, TGame::NoneAction(headless.P.State, ptMan));
                 break;
             }
             // The core's game ended in this action: count it as the window must have.
             if (headless.P.State == gsOver && before != gsOver)
                 ++counts[headless.Outcome == ocWon ? 0 : headless.Outcome == ocLost ? 1 : 2];
             ++actions;
-            const QString d = probe.Difference(headless, counts);
+            const QString d = probe.Difference(headless, saying.Message, counts);
             if (!d.isEmpty())
                 failure = QStringLiteral("seed %1, action %2: %3").arg(game).arg(actions).arg(d);
         };

@@ -3,6 +3,7 @@
 
 // The main window as laid out: geometry, fonts, colours, captions, menu and shortcuts.
 #include "modal.h"
+#include "strong.h"
 #include "tfmain.h"
 #include "tfrules.h"
 
@@ -22,9 +23,9 @@ public:
     static TGameState State(TfMain& w) { return w.State; }
     // Who makes the computer's choices in the game under way: none is its own rules.
     static bool StrongPlays(TfMain& w) {
-        if (w.FGame.Computer && w.FGame.Computer != &w.FStrong)
+        if (w.FComputer != &w.FRules && w.FComputer != static_cast<TPolicy*>(w.FStrong.get()))
             qFatal("an opponent that is neither");
-        return w.FGame.Computer == &w.FStrong;
+        return w.FComputer == static_cast<TPolicy*>(w.FStrong.get());
     }
 };
 

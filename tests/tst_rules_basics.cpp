@@ -493,8 +493,8 @@ private slots:
         QVERIFY(p.Stock.Cards[3] == (TCardId{3, 7}));
         QVERIFY(p.FirstBout);
         QCOMPARE(p.State, gsCPUTakes);
-        QCOMPARE(int(p.Role[ptMan]), 1);
-        QCOMPARE(int(p.Role[ptCPU]), 2);
+        QCOMPARE(int(p.Role(ptMan)), 1);
+        QCOMPARE(int(p.Role(ptCPU)), 2);
         // A suit only: the lowest trump nobody holds lies at the bottom.
         written.Trump = "C";
         written.Man = "6C 8C";

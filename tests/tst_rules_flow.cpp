@@ -6,6 +6,7 @@
 #include "game.h"
 #include "headless.h"
 #include "invariants.h"
+#include "messages.h"
 #include "notationcheck.h"
 
 #include <QTest>
@@ -40,17 +41,19 @@ class TRecorder : public TGameView {
 public:
     explicit TRecorder(const TGame& game) : G(game) {}
     QStringList Steps;
+    TMessage Message = msStart; // what the window would say last
 
     void GameStarting() override { Steps << "starting"; }
     void Shuffled() override { Steps << "shuffled"; }
     void StateSet(TGameState s) override { Steps << QStringLiteral("state %1").arg(StateName(s)); }
     void ButtonEnabled(bool e) override { Steps << (e ? "button on" : "button off"); }
-    void MessageSet(TMessage m) override {
-        Steps << QStringLiteral("message \"%1\"").arg(QString::fromUtf8(MessageText(m)));
+    void News(TNews n) override {
+        Message = MessageOf(n, G);
+        Steps << QStringLiteral("message \"%1\"").arg(QString::fromUtf8(MessageText(Message)));
     }
     void Pause(int ms) override { Steps << QStringLiteral("pause %1").arg(ms); }
     void RolesSet() override {
-        Steps << QStringLiteral("roles %1 %2").arg(G.P.Role[ptMan]).arg(G.P.Role[ptCPU]);
+        Steps << QStringLiteral("roles %1 %2").arg(G.P.Role(ptMan)).arg(G.P.Role(ptCPU));
     }
     void TableCleared() override { Steps << "table cleared"; }
     void Drawn(TVeskPlayerType seat, int n) override {
@@ -86,7 +89,7 @@ QString Msg(TMessage m) {
 
 // Plays the person's seat with random legal choices: a card of the hand the rules accept,
 // or the button.
-class TRandomPolicy : public TPolicy {
+class TRandomPolicy : public TCardPolicy {
 public:
     explicit TRandomPolicy(std::uint32_t seed) : Rng(seed) {}
     int ChooseAttack(const TGame& game, TVeskPlayerType seat) override {
@@ -117,6 +120,7 @@ class TestRulesFlow : public QObject {
     Q_OBJECT
     TGame game;
     std::unique_ptr<TRecorder> view;
+    TRulePolicy rules;
 
     // Lays the position into the game; the steps recorded start afresh.
     bool Arrange(const TWrittenPosition& written) {
@@ -135,7 +139,16 @@ class TestRulesFlow : public QObject {
             QTest::qFail(why.c_str(), __FILE__, __LINE__);
             return false;
         }
-        return game.PlayCard(game.Man().Cards().indexOf(c));
+        return Act(game, TAction::Card(game.Man().Cards().indexOf(c)));
+    }
+    // The game's steps as a driver takes them: the computer answers at once.
+    void Turn(TVeskPlayerType seat) {
+        game.SetTurn(seat);
+        PlayComputer(game, rules);
+    }
+    void NewGame(std::uint32_t seed) {
+        game.NewGame(seed);
+        PlayComputer(game, rules);
     }
 
 private slots:
@@ -236,7 +249,7 @@ private slots:
     // A new game: emptied hands, the shuffle, the computer dealt first, then the turn.
     void newGameDealsTheComputerFirst() {
         game.LastWinner = ptMan;
-        game.NewGame(5);
+        NewGame(5);
         TStock expected;
         expected.Shuffle(5);
         QCOMPARE(game.P.Stock.Count(), 24);
@@ -252,12 +265,12 @@ private slots:
                               "cpu draws 6", "man draws 6", "message \" Ваш Ход!\"", "button off",
                               "roles 1 2", "pause 300", "state man attacks"}));
         QVERIFY(game.P.FirstBout);
-        QVERIFY(!game.P.ButtonEnabled);
+        QVERIFY(!game.ButtonEnabled());
     }
 
     void computerLeadShowsItsStepsInOrder() {
         QVERIFY(Arrange(WrittenDeal("7D 9S 10S JS QS KS", "6C 6D 8C 9C 10C JC", "6H", 24)));
-        game.SetTurn(ptCPU);
+        Turn(ptCPU);
         QCOMPARE(view->Steps,
                  (QStringList{"roles 2 1", "message \" Мой ход!\"", "pause 300",
                               "state cpu attacks", "message \" Думаю...\"", "pause 200",
@@ -270,7 +283,7 @@ private slots:
                               "cpu attacks 6C", "message \"По-моему, Вам надо брать!\""}));
         // The man takes: the table comes in laying order, the computer leads again.
         view->Steps.clear();
-        game.TakeClick();
+        Act(game, TAction::Take());
         QCOMPARE(view->Steps.mid(0, 3),
                  (QStringList{"state man takes", "man takes the table", "table cleared"}));
         QCOMPARE(Names(game.Man().Cards()), QStringLiteral("6C 6D 7D 9S 10S JS QS KS"));
@@ -281,7 +294,7 @@ private slots:
     void computerClosesItsBout() {
         // Nothing to throw in after the man beats: " Бито!", a pause, the man leads.
         QVERIFY(Arrange(WrittenDeal("7C 9S 10S JS QS KS", "6C 8D 9D 10D JD QD", "6H", 24)));
-        game.SetTurn(ptCPU);
+        Turn(ptCPU);
         QCOMPARE(Names(game.P.Table.Attack), QStringLiteral("6C"));
         view->Steps.clear();
         QVERIFY(Play("7C"));
@@ -290,15 +303,15 @@ private slots:
                               "message \" Бито!\"", "pause 750", "table cleared", "man draws 1",
                               "cpu draws 1"}));
         QCOMPARE(game.P.State, gsManAttack);
-        QCOMPARE(game.Message, msYourTurn);
+        QCOMPARE(view->Message, msYourTurn);
         QVERIFY(!game.P.FirstBout);
     }
 
     void buttonAndMessagesThroughABout() {
         QVERIFY(Arrange(WrittenDeal("6C 6D 9S 10S JS QS", "7C 7D 8S AS KH QH", "6H", 24)));
-        game.SetTurn(ptMan);
-        QCOMPARE(game.Message, msYourTurn);
-        QVERIFY(!game.P.ButtonEnabled);
+        Turn(ptMan);
+        QCOMPARE(view->Message, msYourTurn);
+        QVERIFY(!game.ButtonEnabled());
         view->Steps.clear();
         QVERIFY(Play("6C"));
         QCOMPARE(view->Steps, (QStringList{"message \"\"", "man attacks 6C", "button on",
@@ -311,10 +324,10 @@ private slots:
         QVERIFY(view->Steps.isEmpty());
         QVERIFY(Play("6D"));
         QCOMPARE(Names(game.P.Table.Defence), QStringLiteral("7C 7D"));
-        QCOMPARE(game.Message, msEnough);
-        game.BeatenClick();
+        QCOMPARE(view->Message, msEnough);
+        Act(game, TAction::Beaten());
         QCOMPARE(game.P.State, gsCPUAttack);
-        QVERIFY(game.P.ButtonEnabled);
+        QVERIFY(game.ButtonEnabled());
         // Both refilled to six, and the computer has led at once.
         QCOMPARE(game.Man().CardCount(), 6);
         QCOMPARE(game.Cpu().CardCount(), 5);
@@ -325,7 +338,7 @@ private slots:
     void computerTakesAtOnceWhenFull() {
         // The computer holds one card and declines: no room for more, it takes at once.
         QVERIFY(Arrange(WrittenDeal("AC 6S", "6D", "6H", 0)));
-        game.SetTurn(ptMan);
+        Turn(ptMan);
         view->Steps.clear();
         QVERIFY(Play("AC"));
         QCOMPARE(view->Steps.mid(0, 9),
@@ -334,24 +347,24 @@ private slots:
                               "message \" Беру...\"", "pause 750", "cpu takes the table"}));
         QCOMPARE(game.Cpu().CardCount(), 2);
         QCOMPARE(game.P.State, gsManAttack);
-        QCOMPARE(game.Message, msYourTurn);
+        QCOMPARE(view->Message, msYourTurn);
     }
 
     void throwInWhileComputerTakes() {
         QVERIFY(Arrange(WrittenDeal("AC AD 9S 10S JS QS", "6C 7S 8S", "6H", 0)));
-        game.SetTurn(ptMan);
+        Turn(ptMan);
         QVERIFY(Play("AC"));
         QCOMPARE(game.P.State, gsCPUTakes);
-        QCOMPARE(game.Message, msTakingGiveMore);
+        QCOMPARE(view->Message, msTakingGiveMore);
         view->Steps.clear();
         QVERIFY(Play("AD")); // two unbeaten, three in its hand: room left
         QCOMPARE(view->Steps, (QStringList{"man attacks AD"})); // no message, no move
         QCOMPARE(game.P.State, gsCPUTakes);
-        QCOMPARE(game.Message, msTakingGiveMore);
+        QCOMPARE(view->Message, msTakingGiveMore);
         QVERIFY(!Play("9S")); // not on the table: refused
         QCOMPARE(game.P.Table.AttackCount(), 2);
         // "Больше нету!": the computer takes, the man leads.
-        game.NoMoreClick();
+        Act(game, TAction::NoMore());
         QCOMPARE(game.Cpu().CardCount(), 5);
         QCOMPARE(game.P.State, gsManAttack);
     }
@@ -359,7 +372,7 @@ private slots:
     // A throw-in that fills the computer's hand makes it take at once.
     void throwInThatFillsTheHand() {
         QVERIFY(Arrange(WrittenDeal("AC AD 9S 10S JS QS", "6C 7S", "6H", 0)));
-        game.SetTurn(ptMan);
+        Turn(ptMan);
         QVERIFY(Play("AC"));
         QCOMPARE(game.P.State, gsCPUTakes);
         QVERIFY(Play("AD"));
@@ -394,7 +407,7 @@ private slots:
         QFETCH(QString, play);
         QFETCH(int, outcome);
         QVERIFY(Arrange(WrittenDeal(man, cpu, "6H", 0)));
-        game.SetTurn(manLeads ? ptMan : ptCPU);
+        Turn(manLeads ? ptMan : ptCPU);
         for (const QString& c : play.split(' '))
             QVERIFY(Play(c));
         QCOMPARE(game.P.State, gsOver);
@@ -411,24 +424,24 @@ private slots:
         QCOMPARE(view->Steps.count("box"), 1);
         // Over is over: no turn and no card any more.
         view->Steps.clear();
-        game.SetTurn(ptMan);
-        QVERIFY(!game.PlayCard(0));
+        Turn(ptMan);
+        QVERIFY(!Act(game, TAction::Card(0)));
         QVERIFY(view->Steps.isEmpty());
     }
 
     void computerWinsByThrowingInWhileManTakes() {
         QVERIFY(Arrange(WrittenDeal("7C 8C 9C", "6C 6D 6S", "6H", 0)));
-        game.SetTurn(ptCPU); // the end game leads the pair's last card: the six of spades
+        Turn(ptCPU); // the end game leads the pair's last card: the six of spades
         QCOMPARE(Names(game.P.Table.Attack), QStringLiteral("6S"));
-        QCOMPARE(game.Message, msYouMustTake);
+        QCOMPARE(view->Message, msYouMustTake);
         QCOMPARE(game.P.State, gsCPUAttack);
         view->Steps.clear();
-        game.TakeClick();
+        Act(game, TAction::Take());
         QCOMPARE(game.P.State, gsOver);
         QCOMPARE(game.Outcome, ocLost);
         QCOMPARE(Names(game.Man().Cards()),
                  QStringLiteral("6C 7C 8C 9C 6D 6S")); // the table came along
-        QCOMPARE(game.Message, msGameOver);
+        QCOMPARE(view->Message, msGameOver);
         // The throw-ins without a word or a pause, the end, the table taken, no new turn.
         QCOMPARE(view->Steps,
                  (QStringList{"state man takes", "cpu attacks 6C", "cpu attacks 6D",
@@ -449,18 +462,18 @@ private slots:
         if (computerTakes) {
             // The computer cannot beat the ace and the stock is thick: it takes.
             QVERIFY(Arrange(WrittenDeal("AC 7D 8D 9D 10D JD", "6C 7C 6S 7S 8S 9S", "6H", 24)));
-            game.SetTurn(ptMan);
+            Turn(ptMan);
             QVERIFY(Play("AC"));
             QCOMPARE(game.P.State, gsCPUTakes);
-            QCOMPARE(game.Message, msTakingGiveMore);
-            game.NoMoreClick();
+            QCOMPARE(view->Message, msTakingGiveMore);
+            Act(game, TAction::NoMore());
             QCOMPARE(game.Cpu().CardCount(), 7);
             QCOMPARE(game.P.State, gsManAttack);
         } else {
             QVERIFY(Arrange(WrittenDeal("6S 7S 8S 9S 10S JS", "AC 7D 8D 9D 10D JD", "6H", 24)));
-            game.SetTurn(ptCPU);
+            Turn(ptCPU);
             QCOMPARE(game.P.State, gsCPUAttack);
-            game.TakeClick();
+            Act(game, TAction::Take());
             QCOMPARE(game.P.State, gsCPUAttack); // the computer leads again
         }
         QCOMPARE(game.P.FirstBout, firstBoutAfter);
@@ -471,7 +484,7 @@ private slots:
         QVERIFY(Arrange(WrittenDeal("7C 8C", "6C 6D", "6H", 10)));
         game.SetState(gsManTakes);
         view->Steps.clear();
-        game.TakeClick();
+        Act(game, TAction::Take());
         QVERIFY(view->Steps.isEmpty());
     }
 
@@ -518,7 +531,8 @@ private slots:
         written.State = TGameState(state);
         QVERIFY(Arrange(written));
         game.CPUMove();
-        QCOMPARE(Msg(game.Message), message);
+        PlayComputer(game, rules);
+        QCOMPARE(Msg(view->Message), message);
         QCOMPARE(game.Cpu().CardCount(), 0); // the computer did lay its card
     }
 
@@ -530,9 +544,8 @@ private slots:
         game.View = nullptr;
         for (std::uint32_t seed = 1; seed <= 400; ++seed) {
             TRandomPolicy man(seed * 7919u);
-            TRulePolicy rules;
             TPolicy& policy = seed % 2 ? static_cast<TPolicy&>(man) : rules;
-            game.NewGame(seed);
+            NewGame(seed);
             for (int step = 0; game.P.State != gsOver; ++step) {
                 QVERIFY2(step < 1000, qPrintable(QStringLiteral("seed %1 does not end").arg(seed)));
                 const QString why = Invariant();
@@ -555,7 +568,7 @@ private:
         const TPosition& p = game.P;
         if (const char* why = BrokenInvariant(p))
             return QString::fromUtf8(why);
-        const int defender = p.Role[ptMan] == 2 ? ptMan : ptCPU;
+        const int defender = p.Role(ptMan) == 2 ? ptMan : ptCPU;
         if (p.Table.Unbeaten() > p.Hands[defender].CardCount())
             return QStringLiteral("more unbeaten cards than the defender holds");
         if (p.Table.Cards.empty())

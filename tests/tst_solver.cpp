@@ -23,7 +23,6 @@ TCardSet Cards(const QString& list) {
 // choice is due.
 TGame Ending(const QString& man, const QString& cpu, int leader) {
     TGame g;
-    g.Stepping = true;
     std::array<TCardId, 36> stock{};
     stock[0] = {2, 0}; // the six of hearts turned up, long since drawn and discarded
     g.P.Stock.SetCards(stock, 0);

@@ -36,7 +36,7 @@ public:
     }
     void StateSet(TGameState) override { Check("a state"); }
     void ButtonEnabled(bool) override { Check("the button"); }
-    void MessageSet(TMessage) override { Check("a message"); }
+    void News(TNews) override { Check("a message"); }
     void Pause(int) override { Check("a pause"); }
     void RolesSet() override {
         Check("the roles");
@@ -71,7 +71,7 @@ private:
 
 // The strong player, with every choice checked against the rules and the knowledge it is
 // given checked against the real game.
-class TCheckedStrong : public TPolicy {
+class TCheckedStrong : public TCardPolicy {
 public:
     TStrongPolicy Inner{Quick()};
     QString Failure;
@@ -125,7 +125,6 @@ QList<TGame> Positions(int count, std::uint32_t seed) {
     TSplitMix random(seed);
     for (std::uint32_t deal = seed; out.size() < count; ++deal) {
         TGame g;
-        g.Stepping = true;
         g.NewGame(deal);
         TChoicePoint point;
         while (ChoiceDue(g, point) && out.size() < count) {
@@ -213,7 +212,6 @@ void TestStrong::steppingPlaysTheSameGames() {
         TGame driven;
         const TOutcome outcome = PlayWholeGame(driven, seed, rule);
         TGame stepped;
-        stepped.Stepping = true;
         stepped.NewGame(seed);
         TChoicePoint point;
         int steps = 0;
@@ -232,7 +230,6 @@ void TestStrong::steppingPlaysTheSameGames() {
 // the discards are exactly the beaten bouts.
 void TestStrong::knowledgeIsTracked() {
     TGame g;
-    g.Stepping = true;
     g.NewGame(11);
     QCOMPARE(g.P.Discarded, TCardSet(0));
     QCOMPARE(g.P.Shown[ptMan] | g.P.Shown[ptCPU], TCardSet(0));
@@ -319,8 +316,8 @@ void TestStrong::wholeGames() {
         view.Game = &g;
         g.View = &view;
         TPolicy& man = seat == ptMan ? static_cast<TPolicy&>(strong) : rule;
-        g.Computer = seat == ptCPU ? static_cast<TPolicy*>(&strong) : &rule;
-        const TOutcome o = PlayWholeGame(g, seed, man);
+        TPolicy& computer = seat == ptCPU ? static_cast<TPolicy&>(strong) : rule;
+        const TOutcome o = PlayWholeGame(g, seed, man, computer);
         QVERIFY2(strong.Failure.isEmpty(), qPrintable(strong.Failure));
         QVERIFY2(view.Failure.isEmpty(), qPrintable(view.Failure));
         QVERIFY(o != ocNone);
@@ -340,8 +337,7 @@ void TestStrong::sameSeedSameGame() {
         TTrace trace;
         TGame g;
         g.View = &trace;
-        g.Computer = round == 1 ? &fresh : &reused;
-        QVERIFY(PlayWholeGame(g, 4242, rule) != ocNone);
+        QVERIFY(PlayWholeGame(g, 4242, rule, round == 1 ? fresh : reused) != ocNone);
         if (round == 0)
             first = trace.Steps;
         else

@@ -126,22 +126,16 @@ std::string TableNames(const TTable& table) {
     return out;
 }
 
-void RolesFor(TGameState state, std::uint8_t role[2]) {
+std::int8_t AttackerFor(TGameState state) {
     switch (state) {
     case gsManAttack:
     case gsCPUTakes:
-        role[ptMan] = 1;
-        role[ptCPU] = 2;
-        return;
+        return ptMan;
     case gsCPUAttack:
     case gsManTakes:
-        role[ptMan] = 2;
-        role[ptCPU] = 1;
-        return;
+        return ptCPU;
     default:
-        role[ptMan] = 0;
-        role[ptCPU] = 0;
-        return;
+        return -1;
     }
 }
 
@@ -290,8 +284,7 @@ void ApplyDeal(const TDeal& deal, TPosition& p) {
     }
     p.FirstBout = deal.FirstBout;
     p.State = deal.State;
-    RolesFor(deal.State, p.Role);
-    p.ButtonEnabled = true;
+    p.Attacker = AttackerFor(deal.State);
 }
 
 std::string MakePosition(const TWrittenPosition& written, TPosition& p) {

@@ -60,9 +60,9 @@ struct TDeal {
 
 std::string MakeDeal(const TWrittenPosition& written, TDeal& deal);
 // The position the deal leaves: the hands in hand order, the table, the stock, the state,
-// the roles; the button enabled.
+// the roles.
 void ApplyDeal(const TDeal& deal, TPosition& p);
 std::string MakePosition(const TWrittenPosition& written, TPosition& p);
 
-// The roles a state gives: {person, computer}, 1 attacks and 2 defends; none before a game.
-void RolesFor(TGameState state, std::uint8_t role[2]);
+// The seat a state has attacking; none (-1) before a game.
+std::int8_t AttackerFor(TGameState state);

@@ -24,6 +24,7 @@ inline TWrittenPosition WrittenDeal(const QString& man, const QString& cpu, cons
             .Cpu = cpu.toStdString(),
             .Trump = trump.toStdString(),
             .Stock = stock,
+            .Table = {},
             .FirstBout = true,
             .Next = next.toStdString()};
 }

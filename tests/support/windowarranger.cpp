@@ -4,6 +4,7 @@
 #include "windowarranger.h"
 
 #include "messages.h"
+#include "windowview.h"
 
 #include <QAction>
 
@@ -67,10 +68,9 @@ std::string TWindowArranger::Arrange(TfMain& w, const TWrittenPosition& written)
     }
     w.FirstBout = deal.FirstBout;
     w.FGame.SetState(deal.State); // the button's caption and action follow
-    w.FGame.P.ButtonEnabled = true;
-    w.bbtStop->setEnabled(true);
-    RolesFor(deal.State, p.Role);
-    w.FView.RolesSet();
+    w.FView->ButtonEnabled(w.FGame.ButtonEnabled());
+    p.Attacker = AttackerFor(deal.State);
+    w.FView->RolesSet();
     return {};
 }
 
@@ -87,8 +87,8 @@ QString TWindowArranger::Differences(const TfMain& w) {
                 return QStringLiteral("%1: card %2 is out of place")
                     .arg(QLatin1String(what))
                     .arg(i);
-        if (hand->Role != p.Role[seat])
-            return Differ(what, QString::number(hand->Role), QString::number(p.Role[seat]));
+        if (hand->Role != p.Role(seat))
+            return Differ(what, QString::number(hand->Role), QString::number(p.Role(seat)));
     }
     const TGamePlace* table = w.GamePlace;
     if (Names(table->AttackCards) != Names(p.Table.Attack))
@@ -122,13 +122,14 @@ QString TWindowArranger::Differences(const TfMain& w) {
                       QString::fromUtf8(ButtonCaption(std::uint8_t(p.State))));
     // As set, not as a pause shows it.
     const bool enabled = !w.bbtStop->testAttribute(Qt::WA_ForceDisabled);
-    if (enabled != p.ButtonEnabled)
+    const bool said = w.FView->ButtonEnabledSaid();
+    if (enabled != said)
         return Differ("the button's enabled state", QString::number(enabled),
-                      QString::number(p.ButtonEnabled));
+                      QString::number(said));
     if (w.FirstBout != p.FirstBout)
         return Differ("FirstBout", QString::number(w.FirstBout), QString::number(p.FirstBout));
-    if (w.lMessage->text() != QString::fromUtf8(MessageText(w.FGame.Message)))
-        return Differ("the message", w.lMessage->text(),
-                      QString::fromUtf8(MessageText(w.FGame.Message)));
+    const QString words = QString::fromUtf8(MessageText(w.FView->Message()));
+    if (w.lMessage->text() != words)
+        return Differ("the message", w.lMessage->text(), words);
     return {};
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "gameview.h"
+
 #include <cstdint>
 
 // What the message line says; the texts are the program's own, spaces included.
@@ -24,11 +26,14 @@ enum TMessage : std::uint8_t {
 
 const char* MessageText(TMessage m);
 
-// The end of a game, from the person's side.
-enum TOutcome : std::uint8_t { ocNone, ocDraw, ocWon, ocLost };
-
 // The end-of-game box's text.
 const char* OutcomeText(TOutcome o);
 
 // The action button's caption for a state.
 const char* ButtonCaption(std::uint8_t state);
+
+class TGame;
+
+// What the message line says of the news: the turn, the computer's moves, and the advice to the
+// person, judged from the person's hand by the computer's own rules.
+TMessage MessageOf(TNews news, const TGame& game);

@@ -3,7 +3,8 @@
 
 #include "messages.h"
 
-#include "position.h"
+#include "computer.h"
+#include "game.h"
 
 const char* MessageText(TMessage m) {
     switch (m) {
@@ -63,4 +64,30 @@ const char* ButtonCaption(std::uint8_t state) {
     default:
         return "Начать игру";
     }
+}
+
+TMessage MessageOf(TNews news, const TGame& game) {
+    switch (news) {
+    case nwManLaid:
+        return msNone;
+    case nwManLeads:
+        return msYourTurn;
+    case nwComputerLeads:
+        return msMyTurn;
+    case nwThinking:
+        return msThinking;
+    case nwComputerLaid:
+        return ChooseDefence(game.Man(), game.P) == -1 ? msYouMustTake : msDefend;
+    case nwComputerBeat:
+        return ChooseAttack(game.Man(), game.P) == -1 ? msEnough : msMore;
+    case nwComputerClosed:
+        return msBeaten;
+    case nwComputerTakes:
+        return msTaking;
+    case nwComputerTakesGiveMore:
+        return msTakingGiveMore;
+    case nwGameOver:
+        return msGameOver;
+    }
+    return msNone;
 }
