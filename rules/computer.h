@@ -17,6 +17,12 @@ int LowestCard(const TCardList& hand, const TCardList& list);
 // the hand itself, else the lowest pair within an allowance that grows as the stock shrinks.
 int PreferPair(const TCardList& hand, const TCardList& list, int stock);
 
+// Each choice comes twice, kept side by side on purpose. The hand's version works on its rank
+// bits and is what games run. The list's version walks a list of any order: the window's
+// members take card lists that need not be in hand order, and on such a list the tie-breaks
+// (the first of equal values) follow the list, which bits cannot know. On a list in hand order
+// both answer alike, which the rules' tests check over random positions.
+
 // What to lead (empty table) or throw in, or -1.
 int ChooseAttack(const TCardList& hand, const TPosition& p);
 int ChooseAttack(const THand& hand, const TPosition& p);

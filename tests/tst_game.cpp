@@ -98,6 +98,12 @@ public:
     void Refill() { w.RefillHands(); }
     void Take() { w.bbtStop->click(); }
     int Counters() const { return w.Wins * 100 + w.Lose * 10 + w.Draw; }
+    // The button's three commands, called as a stray signal would call them.
+    void Command(int which) {
+        void (TfMain::*commands[])() = {&TfMain::TakeClick, &TfMain::BeatenClick,
+                                        &TfMain::NoMoreClick};
+        (w.*commands[which])();
+    }
     void Delay(int ms) { w.Delay(ms); }
 };
 
@@ -374,6 +380,35 @@ private slots:
         press();
         QVERIFY(!cpu->Faced());
         SAME_AS_CORE(); // the play is not touched
+    }
+
+    // The button's commands where they do not belong leave the game as it is: "Бито!" while the
+    // computer's lead lies unbeaten does not throw it away.
+    void untimelyCommandsDoNothing_data() {
+        QTest::addColumn<int>("command"); // 0 take, 1 beaten, 2 no more
+        QTest::addColumn<bool>("manLeads");
+        QTest::newRow("beaten under the computer's lead") << 1 << false;
+        QTest::newRow("no more under the computer's lead") << 2 << false;
+        QTest::newRow("take while the person leads") << 0 << true;
+        QTest::newRow("beaten before the person's first card") << 1 << true;
+        QTest::newRow("no more while the person leads") << 2 << true;
+    }
+    void untimelyCommandsDoNothing() {
+        QFETCH(int, command);
+        QFETCH(bool, manLeads);
+        // The person leads deal 3; the computer deal 4.
+        TCardBatch::SeedSource = [manLeads] { return manLeads ? 3u : 4u; };
+        window->mmNewGame->trigger();
+        QCOMPARE(probe->State(), manLeads ? gsManAttack : gsCPUAttack);
+        const QString hands = Names(man->Cards) + "|" + Names(cpu->Cards);
+        const QString table = Names(window->GamePlace->Cards);
+        const QString message = probe->Message();
+        probe->Command(command);
+        QCOMPARE(Names(man->Cards) + "|" + Names(cpu->Cards), hands);
+        QCOMPARE(Names(window->GamePlace->Cards), table);
+        QCOMPARE(probe->Message(), message);
+        QCOMPARE(probe->State(), manLeads ? gsManAttack : gsCPUAttack);
+        SAME_AS_CORE();
     }
 
     void newGameRightAfterYourTurn() {
