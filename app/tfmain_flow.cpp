@@ -64,6 +64,7 @@ void TfMain::ShowState(TGameState state) {
         ConnectStop(&TfMain::NoMoreClick);
         break;
     case akCard: // no game: the button deals one
+    case akTransfer:
         ConnectStop(&TfMain::mmNewGameClick);
         break;
     }

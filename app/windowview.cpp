@@ -15,8 +15,8 @@ namespace {
 // The texts once as QStrings: a message is written at every move.
 const QString& Text(TMessage m) {
     static const auto texts = [] {
-        std::array<QString, msGameOver + 1> t;
-        for (int i = 0; i <= msGameOver; ++i)
+        std::array<QString, MessageCount> t;
+        for (int i = 0; i < MessageCount; ++i)
             t[i] = QString::fromUtf8(MessageText(TMessage(i)));
         return t;
     }();

@@ -9,23 +9,28 @@
 #include <cstdint>
 
 // What a seat can do: lay the card at an index of its hand, or press what the button would
-// say for it (take the table; close a beaten bout; throw in no more while the other takes).
-enum TActionKind : std::uint8_t { akCard, akTake, akBeaten, akNoMore };
+// say for it (take the table; close a beaten bout; throw in no more while the other takes);
+// in the transfer game also pass the attack on with the card at an index.
+enum TActionKind : std::uint8_t { akCard, akTake, akBeaten, akNoMore, akTransfer };
 
 struct TAction {
     TActionKind Kind = akCard;
-    std::int8_t Index = -1; // in the acting seat's hand, for akCard
+    std::int8_t Index = -1; // in the acting seat's hand, for akCard and akTransfer
 
     static constexpr TAction Card(int index) { return {akCard, std::int8_t(index)}; }
     static constexpr TAction Take() { return {akTake, -1}; }
     static constexpr TAction Beaten() { return {akBeaten, -1}; }
     static constexpr TAction NoMore() { return {akNoMore, -1}; }
+    static constexpr TAction Transfer(int index) { return {akTransfer, std::int8_t(index)}; }
+    constexpr bool LaysCard() const { return Kind == akCard || Kind == akTransfer; }
     constexpr bool operator==(const TAction&) const = default;
 };
 
-// The legal actions at one moment: the cards in hand order, then the action that lays none.
+// The legal actions at one moment: the cards in hand order, the transfers in hand order, then
+// the action that lays none. A hand holds at most 36 - 1 cards, and at most three of them may
+// transfer.
 struct TActions {
-    std::array<TAction, 37> Items{};
+    std::array<TAction, 40> Items{};
     int Count = 0;
     void Add(TAction a) { Items[Count++] = a; }
     const TAction* begin() const { return Items.data(); }

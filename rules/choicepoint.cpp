@@ -6,7 +6,7 @@
 TChoices ListChoices(const TGame& game, TChoicePoint) {
     TChoices out;
     for (const TAction a : game.LegalActions())
-        out.Add(a.Kind == akCard ? a.Index : -1);
+        out.Add(a.Kind == akCard ? a.Index : a.Kind == akTransfer ? a.Index + TransferChoice : -1);
     return out;
 }
 
@@ -20,5 +20,6 @@ bool ChoiceDue(const TGame& game, TChoicePoint& point) {
 }
 
 void MakeChoice(TGame& game, TVeskPlayerType, int choice) {
-    game.Apply(game.ActionOf(choice));
+    game.Apply(choice >= TransferChoice ? TAction::Transfer(choice - TransferChoice)
+                                        : game.ActionOf(choice));
 }

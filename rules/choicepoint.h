@@ -8,8 +8,9 @@
 #include <array>
 #include <cstdint>
 
-// The searches' view of a game's actions: a choice is an index in the seat's hand, or -1 for
-// the action that lays none.
+// The searches' view of a game's actions: a choice is an index in the seat's hand, a transfer
+// the index plus TransferChoice, or -1 for the action that lays none.
+constexpr int TransferChoice = 64;
 struct TChoicePoint {
     TVeskPlayerType Seat = ptMan;
     bool Attack = true;
@@ -17,7 +18,7 @@ struct TChoicePoint {
 
 // The choices open at a point, in the order of the game's legal actions.
 struct TChoices {
-    std::array<std::int8_t, 37> Items{};
+    std::array<std::int8_t, 40> Items{};
     int Count = 0;
     void Add(int c) { Items[Count++] = std::int8_t(c); }
 };

@@ -168,6 +168,24 @@ int DefenceByBits(TBits h, const TPosition& p) {
 }
 } // namespace
 
+int ChooseTransfer(const THand& hand, const TPosition& p, int otherCards) {
+    const TTable& t = p.Table;
+    if (!p.Transfers || !t.HasUnbeaten() || t.DefenceCount() > 0 || t.Full(p.FirstBout) ||
+        otherCards <= t.AttackCount())
+        return -1;
+    const TCardValue value = t.Attack[0].Value;
+    const TCardList& cards = hand.Cards();
+    int trump = -1;
+    for (int i = 0; i < cards.size(); ++i) {
+        if (cards[i].Value != value)
+            continue;
+        if (cards[i].Suit != p.Trump())
+            return i; // plain cards come first in hand order
+        trump = i;
+    }
+    return p.Stock.Count() < 8 ? trump : -1;
+}
+
 // The list is drawn from the hand in hand order, so walking the hand gives the same order.
 int PreferPair(const TCardList& hand, const TCardList& list, int stock) {
     return PreferPairOf(hand, &list == &hand, stock,

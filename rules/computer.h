@@ -26,6 +26,12 @@ int PreferPair(const TCardList& hand, const TCardList& list, int stock);
 // What to lead (empty table) or throw in, or -1.
 int ChooseAttack(const TCardList& hand, const TPosition& p);
 int ChooseAttack(const THand& hand, const TPosition& p);
+// In the transfer game, while nothing is beaten: the card to pass the attack on with, or -1 to
+// defend. The first plain card of the attacking value; a trump only once the stock holds seven
+// cards or fewer, as with throw-ins; only within the bout's limit and while the other hand
+// holds as many cards as the row will. otherCards: how many the other hand holds.
+int ChooseTransfer(const THand& hand, const TPosition& p, int otherCards);
+
 // What beats the unbeaten card, or -1 to take.
 int ChooseDefence(const TCardList& hand, const TPosition& p);
 int ChooseDefence(const THand& hand, const TPosition& p);

@@ -31,25 +31,6 @@ bool TGame::CanPlay(std::uint8_t kind, TCardId card) const {
     return ::CanPlay(kind, card, P.Table, P.FirstBout, P.Trump());
 }
 
-TActor TGame::Actor() const {
-    switch (P.State) {
-    case gsCPUAttack:
-        return P.Table.HasUnbeaten() ? acMan : acCPU;
-    case gsManAttack:
-        return P.Table.HasUnbeaten() ? acCPU : acMan;
-    case gsCPUTakes:
-        return acMan;
-    case gsManTakes:
-        return acCPU;
-    default:
-        return acNobody;
-    }
-}
-
-bool TGame::Defending() const {
-    return (P.State == gsCPUAttack || P.State == gsManAttack) && P.Table.HasUnbeaten();
-}
-
 TAction TGame::NoneAction(TGameState state, TVeskPlayerType seat) {
     switch (state) {
     case gsCPUAttack:
@@ -71,6 +52,23 @@ TAction TGame::ActionOf(int choice) const {
     return actor == acNobody ? TAction{} : NoneAction(P.State, TVeskPlayerType(actor));
 }
 
+bool TGame::CanTransfer(int index) const {
+    const TActor actor = Actor();
+    if (!P.Transfers || actor == acNobody || index < 0 || index >= P.Hands[actor].CardCount())
+        return false;
+    return CardLegal(TAction::Transfer(index), P.Hands[actor].Card(index), Defending());
+}
+
+// A card action whose index lies in the actor's hand, with the card at it.
+bool TGame::CardLegal(TAction a, TCardId card, bool defending) const {
+    if (a.Kind == akCard)
+        return CanPlay(defending ? 2 : 1, card);
+    const TTable& t = P.Table;
+    return P.Transfers && defending && t.DefenceCount() == 0 && !t.Full(P.FirstBout) &&
+           card.Value == t.Attack[0].Value &&
+           P.Hands[Other(TVeskPlayerType(Actor()))].CardCount() > t.AttackCount();
+}
+
 TActions TGame::LegalActions() const {
     TActions out;
     const TActor actor = Actor();
@@ -81,33 +79,112 @@ TActions TGame::LegalActions() const {
     for (int i = 0; i < hand.CardCount(); ++i)
         if (CanPlay(kind, hand.Card(i)))
             out.Add(TAction::Card(i));
+    if (P.Transfers)
+        for (int i = 0; i < hand.CardCount(); ++i)
+            if (CanTransfer(i))
+                out.Add(TAction::Transfer(i));
     if (kind == 2 || P.Table.AttackCount() > 0)
         out.Add(ActionOf(-1));
     return out;
 }
 
 bool TGame::IsLegal(TAction a) const {
-    const TActor actor = Actor();
+    return IsLegalFor(a, Actor(), Defending());
+}
+
+bool TGame::IsLegalFor(TAction a, TActor actor, bool defending) const {
     if (actor == acNobody)
         return false;
-    if (a.Kind == akCard)
+    if (a.LaysCard())
         return a.Index >= 0 && a.Index < P.Hands[actor].CardCount() &&
-               CanPlay(Defending() ? 2 : 1, P.Hands[actor].Card(a.Index));
+               CardLegal(a, P.Hands[actor].Card(a.Index), defending);
     if (a != NoneAction(P.State, TVeskPlayerType(actor)))
         return false;
-    return Defending() || P.Table.AttackCount() > 0;
+    return defending || P.Table.AttackCount() > 0;
+}
+
+inline void TGame::Lay(TVeskPlayerType hand, int index, TCardId card, bool attack) {
+    P.Hands[hand].RemoveCard(index, card);
+    P.Shown[hand] &= ~CardBit(card);
+    if (attack)
+        P.Table.PutAttack(card);
+    else
+        P.Table.PutDefence(card);
+    if (View)
+        View->Laid(hand, index, attack);
+}
+
+// Laid at every move: kept beside Apply so that it can be folded into it.
+inline void TGame::ManPlays(int index, TCardId card) {
+    switch (P.State) {
+    case gsCPUAttack:
+        Say(nwManLaid);
+        Lay(ptMan, index, card, false);
+        if (!P.Table.HasUnbeaten()) // after a transfer the row is beaten card by card
+            CPUMove();
+        return;
+    case gsManAttack:
+        Say(nwManLaid);
+        Lay(ptMan, index, card, true);
+        EnableButton(true);
+        CPUMove();
+        return;
+    default: // gsCPUTakes: a throw-in before the computer takes
+        Lay(ptMan, index, card, true);
+        if (P.Table.NoRoomFor(Cpu().CardCount()))
+            ComputerTakes();
+        return;
+    }
+}
+
+inline void TGame::ComputerPlays(int index, TCardId card) {
+    switch (P.State) {
+    case gsCPUAttack:
+        Lay(ptCPU, index, card, true);
+        Say(nwComputerLaid);
+        return;
+    case gsManAttack:
+        Lay(ptCPU, index, card, false);
+        if (P.Table.HasUnbeaten())
+            return; // a transferred row: the next card is beaten in turn
+        Say(nwComputerBeat);
+        CheckGameOver();
+        return;
+    default: // gsManTakes: a throw-in before the person takes
+        Lay(ptCPU, index, card, true);
+        CPUMove();
+        return;
+    }
 }
 
 bool TGame::Apply(TAction a) {
-    if (!IsLegal(a))
-        return false;
     const TActor actor = Actor();
-    if (a.Kind == akCard) {
-        if (actor == acMan)
-            ManPlays(a.Index);
-        else
-            ComputerPlays(a.Index);
-    } else if (actor == acMan) {
+    if (actor == acNobody)
+        return false;
+    if (!a.LaysCard())
+        return PressFor(a, actor);
+    // The card is read once, for the check and for laying it.
+    const THand& hand = P.Hands[actor];
+    if (unsigned(a.Index) >= unsigned(hand.CardCount()))
+        return false;
+    const TCardId card = hand.Card(a.Index);
+    const bool defending = Defending();
+    if (a.Kind == akCard ? !CanPlay(defending ? 2 : 1, card) : !CardLegal(a, card, defending))
+        return false;
+    if (a.Kind == akTransfer)
+        Transfer(TVeskPlayerType(actor), a.Index, card);
+    else if (actor == acMan)
+        ManPlays(a.Index, card);
+    else
+        ComputerPlays(a.Index, card);
+    SelfCheck();
+    return true;
+}
+
+bool TGame::PressFor(TAction a, TActor actor) {
+    if (!IsLegalFor(a, actor, Defending()))
+        return false;
+    if (actor == acMan) {
         switch (a.Kind) {
         case akTake:
             SetState(gsManTakes);
@@ -146,17 +223,6 @@ void TGame::SelfCheck() const {
 #endif
 }
 
-void TGame::Lay(TVeskPlayerType hand, int index, bool attack) {
-    const TCardId card = P.Hands[hand].ExtractCard(index);
-    P.Shown[hand] &= ~CardBit(card);
-    if (attack)
-        P.Table.PutAttack(card);
-    else
-        P.Table.PutDefence(card);
-    if (View)
-        View->Laid(hand, index, attack);
-}
-
 void TGame::TakeTable(TVeskPlayerType hand) {
     for (const TCardId c : P.Table.Cards)
         P.Hands[hand].AddCard(c, P.Trump());
@@ -165,7 +231,8 @@ void TGame::TakeTable(TVeskPlayerType hand) {
         View->TableTaken(hand);
 }
 
-void TGame::NewGame(std::uint32_t seed) {
+void TGame::NewGame(std::uint32_t seed, bool transfers) {
+    P.Transfers = transfers;
     P.Hands[ptMan].Clear();
     P.Hands[ptCPU].Clear();
     if (View)
@@ -313,43 +380,22 @@ void TGame::CPUMove() {
     }
 }
 
-void TGame::ManPlays(int index) {
-    switch (P.State) {
-    case gsCPUAttack:
+void TGame::Transfer(TVeskPlayerType seat, int index, TCardId card) {
+    if (seat == ptMan)
         Say(nwManLaid);
-        Lay(ptMan, index, false);
-        CPUMove();
-        return;
-    case gsManAttack:
-        Say(nwManLaid);
-        Lay(ptMan, index, true);
-        EnableButton(true);
-        CPUMove();
-        return;
-    default: // gsCPUTakes: a throw-in before the computer takes
-        Lay(ptMan, index, true);
-        if (P.Table.NoRoomFor(Cpu().CardCount()))
-            ComputerTakes();
-        return;
-    }
-}
-
-void TGame::ComputerPlays(int index) {
-    switch (P.State) {
-    case gsCPUAttack:
-        Lay(ptCPU, index, true);
-        Say(nwComputerLaid);
-        return;
-    case gsManAttack:
-        Lay(ptCPU, index, false);
-        Say(nwComputerBeat);
-        CheckGameOver();
-        return;
-    default: // gsManTakes: a throw-in before the person takes
-        Lay(ptCPU, index, true);
+    Lay(seat, index, card, true);
+    // The roles swap: the one who passed the attack on attacks the whole row.
+    P.Attacker = seat;
+    if (View)
+        View->RolesSet();
+    SetState(seat == ptMan ? gsManAttack : gsCPUAttack);
+    if (seat == ptMan) {
         CPUMove();
         return;
     }
+    Say(nwComputerTransfers);
+    Pause(750);
+    Say(nwComputerLaid);
 }
 
 void TGame::ComputerCloses() {

@@ -21,10 +21,23 @@ public:
     std::uint32_t Seed = 0;      // the deal's
     TGameView* View = nullptr;
 
-    // Deals and goes on to the first choice of the game.
-    void NewGame(std::uint32_t seed);
+    // Deals and goes on to the first choice of the game; in the transfer game when asked.
+    void NewGame(std::uint32_t seed, bool transfers = false);
 
-    TActor Actor() const;
+    TActor Actor() const {
+        switch (P.State) {
+        case gsCPUAttack:
+            return P.Table.HasUnbeaten() ? acMan : acCPU;
+        case gsManAttack:
+            return P.Table.HasUnbeaten() ? acCPU : acMan;
+        case gsCPUTakes:
+            return acMan;
+        case gsManTakes:
+            return acCPU;
+        default:
+            return acNobody;
+        }
+    }
     // The actor's legal actions: its playable cards in hand order, then the one that lays none
     // (not for a lead: a bout always has a first card). Empty when nobody must act.
     TActions LegalActions() const;
@@ -32,8 +45,14 @@ public:
     // Takes a legal action of the actor and goes on to the next choice; an illegal or untimely
     // action is refused (false) and changes nothing.
     bool Apply(TAction a);
-    // The actor must beat the unbeaten card or take.
-    bool Defending() const;
+    // The actor must beat the unbeaten cards or take.
+    bool Defending() const {
+        return (P.State == gsCPUAttack || P.State == gsManAttack) && P.Table.HasUnbeaten();
+    }
+    // The actor may pass the attack on with the card at this index: the transfer game, nothing
+    // beaten yet, a card of the attacking value, the bout within its limit, and the other
+    // seat holding as many cards as the row will.
+    bool CanTransfer(int index) const;
     // The actor's action for a card index, or for -1 the action that lays none.
     TAction ActionOf(int choice) const;
     // What laying none means for a seat in a state: the defender takes, the attacker closes its
@@ -63,10 +82,11 @@ private:
     void Say(TNews news);
     void Pause(int ms);
     void EnableButton(bool enabled);
-    void Lay(TVeskPlayerType hand, int index, bool attack);
+    void Lay(TVeskPlayerType hand, int index, TCardId card, bool attack);
     void TakeTable(TVeskPlayerType hand);
-    void ManPlays(int index);
-    void ComputerPlays(int index);
+    void ManPlays(int index, TCardId card);
+    void ComputerPlays(int index, TCardId card);
+    void Transfer(TVeskPlayerType seat, int index, TCardId card);
     // The bout closed beaten or taken by the person: the computer leads next.
     void CloseBout();
     // The computer takes the table: the person leads next.
@@ -76,4 +96,8 @@ private:
     // The person's take once the computer has thrown in.
     void FinishTake();
     void SelfCheck() const;
+    bool IsLegalFor(TAction a, TActor actor, bool defending) const;
+    bool CardLegal(TAction a, TCardId card, bool defending) const;
+    // A button's action of the actor.
+    bool PressFor(TAction a, TActor actor);
 };

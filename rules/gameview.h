@@ -19,6 +19,7 @@ enum TNews : std::uint8_t {
     nwComputerClosed,        // the computer, attacking, has nothing more and closes the bout
     nwComputerTakes,         // the computer declines to beat and takes at once
     nwComputerTakesGiveMore, // the computer declines; the person may throw in first
+    nwComputerTransfers,     // the computer passes the attack on
     nwGameOver,
 };
 

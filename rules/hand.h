@@ -43,6 +43,16 @@ public:
         FListed = false;
         return handbits::CardOfRank(rank, FTrump);
     }
+    // Takes out the card at the index, which the caller has read from it already.
+    void RemoveCard(int index, TCardId card) {
+        if (!FOrdered) {
+            ExtractUnordered(index);
+            return;
+        }
+        --FCount;
+        FRanks &= ~(handbits::TBits(1) << HandRank(card, FTrump));
+        FListed = false;
+    }
     // The cards exactly as listed, in hand order or not (positions written for a test).
     void SetCards(const TCardList& cards, TCardSuit trump);
     // The cards' rank bits; false when the list is not in hand order for one trump.

@@ -29,13 +29,14 @@ bool PlayManStep(TGame& game, TPolicy& man) {
 }
 
 bool PlayOut(TGame& game, TPolicy& man, TPolicy& computer) {
+    PlayComputer(game, computer);
     // Every step lays a card or closes a bout: a game has far fewer than this.
     for (int step = 0; step < 1000; ++step) {
-        PlayComputer(game, computer);
-        if (game.Actor() == acNobody)
+        if (game.Actor() != acMan)
             return game.P.State == gsOver;
-        if (!PlayManStep(game, man, computer))
+        if (!game.Apply(man.Choose(game)))
             return false;
+        PlayComputer(game, computer);
     }
     return false;
 }

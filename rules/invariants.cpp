@@ -88,8 +88,11 @@ const char* BrokenInvariant(const TPosition& p) {
     switch (p.State) {
     case gsManAttack:
     case gsCPUAttack:
-        if (unbeaten > 1)
+        // A transferred row may lie unbeaten as a whole, no longer than the defender's hand.
+        if (unbeaten > 1 && !p.Transfers)
             return "more than one unbeaten card while the defender beats";
+        if (unbeaten > p.Hands[p.State == gsManAttack ? ptCPU : ptMan].CardCount())
+            return "more unbeaten cards than the defender's hand";
         break;
     case gsCPUTakes:
         if (unbeaten > p.Hands[ptCPU].CardCount())

@@ -25,14 +25,19 @@ public:
     virtual int ChooseAttack(const TGame& game, TVeskPlayerType seat) = 0;
     // What beats the unbeaten card, or -1 to take.
     virtual int ChooseDefence(const TGame& game, TVeskPlayerType seat) = 0;
+    // In the transfer game, before defending: the card to pass the attack on with, or -1.
+    virtual int ChooseTransfer(const TGame&, TVeskPlayerType) { return -1; }
     TAction Choose(const TGame& game) override;
 };
 
 // The computer's own choices, as it has always played.
 class TRulePolicy : public TCardPolicy {
 public:
+    // As the card policy chooses, without its indirections: every headless game asks it.
+    TAction Choose(const TGame& game) final;
     int ChooseAttack(const TGame& game, TVeskPlayerType seat) override;
     int ChooseDefence(const TGame& game, TVeskPlayerType seat) override;
+    int ChooseTransfer(const TGame& game, TVeskPlayerType seat) override;
 };
 
 // Lets the computer's seat act with its policy until the person must act, or nobody. A

@@ -32,6 +32,7 @@ struct TPosition {
     TStock Stock;
     TGameState State = gsIdle;
     bool FirstBout = false;    // at most five attacking cards until the first bout is closed
+    bool Transfers = false;    // the transfer game: a defender may pass the attack on
     std::int8_t Attacker = -1; // the seat that leads the present (or last) bout; -1 before any
     // What both players have seen: the cards of beaten bouts, and for each hand the cards it
     // took from the table (or the trump card, drawn last of all) and has not laid since.

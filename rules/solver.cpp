@@ -19,8 +19,9 @@ void KeyOf(const TGame& g, std::uint64_t& key, std::uint32_t& check) {
     const std::uint64_t unbeaten = p.Table.HasUnbeaten() ? p.Table.UnbeatenCard().Bit() + 1 : 0;
     const std::uint64_t flags =
         std::uint64_t(p.State) | std::uint64_t(g.Actor() == acCPU) << 4 |
-        std::uint64_t(p.FirstBout) << 5 | std::uint64_t(g.ButtonEnabled()) << 6 | unbeaten << 8 |
-        std::uint64_t(p.Stock.Count()) << 16 | std::uint64_t(p.Stock.Cards[0].Bit()) << 24;
+        std::uint64_t(p.FirstBout) << 5 | std::uint64_t(g.ButtonEnabled()) << 6 |
+        std::uint64_t(p.Transfers) << 7 | unbeaten << 8 | std::uint64_t(p.Stock.Count()) << 16 |
+        std::uint64_t(p.Stock.Cards[0].Bit()) << 24;
     std::uint64_t a = HashMix(0x1234567, hands[0]);
     std::uint64_t b = HashMix(0x7654321, hands[1]);
     a = HashMix(a, hands[1]);
@@ -43,7 +44,7 @@ void KeyOf(const TGame& g, std::uint64_t& key, std::uint32_t& check) {
 int Cost(const TGame& g, TVeskPlayerType seat, int choice) {
     if (choice < 0)
         return 100;
-    const TCardId c = g.P.Hands[seat].Card(choice);
+    const TCardId c = g.P.Hands[seat].Card(choice % TransferChoice);
     return c.Value + (g.P.IsTrump(c) ? 10 : 0);
 }
 // A copy of the game with no view, the choice made, stopped at the next choice.

@@ -9,6 +9,14 @@
 
 TStrongPolicy::TStrongPolicy(TStrongSettings settings) : FSettings(settings) {}
 
+TAction TStrongPolicy::Choose(const TGame& game) {
+    TChoicePoint point;
+    if (!ChoiceDue(game, point))
+        return {};
+    const int c = Choose(game, point);
+    return c >= TransferChoice ? TAction::Transfer(c - TransferChoice) : game.ActionOf(c);
+}
+
 int TStrongPolicy::ChooseAttack(const TGame& game, TVeskPlayerType seat) {
     return Choose(game, {seat, true});
 }
@@ -47,7 +55,7 @@ int TStrongPolicy::Choose(const TGame& game, TChoicePoint point) {
 int TStrongPolicy::Sampled(const TInfoSet& info, TChoicePoint point, const TChoices& choices,
                            int samples) {
     TSplitMix random(info.Key());
-    int score[37] = {};
+    int score[40] = {};
     TGame deal;
     for (int s = 0; s < samples; ++s) {
         info.Deal(deal, random);

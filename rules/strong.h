@@ -24,7 +24,7 @@ class TStrongPolicy : public TCardPolicy {
 public:
     explicit TStrongPolicy(TStrongSettings settings = {});
 
-    using TCardPolicy::Choose;
+    TAction Choose(const TGame& game) override;
     int ChooseAttack(const TGame& game, TVeskPlayerType seat) override;
     int ChooseDefence(const TGame& game, TVeskPlayerType seat) override;
     void NewDeal(const TGame& game) override;

@@ -21,8 +21,9 @@ public:
     // The unbeaten cards are as many as the defender holds: nothing more may be laid on them.
     // A game never lays more than that, so "as many" and "at least as many" are the same.
     bool NoRoomFor(int defenderCards) const { return Unbeaten() >= defenderCards; }
-    // The last attacking card while it is unbeaten; only asked for while there is one.
-    TCardId UnbeatenCard() const { return Attack.back(); }
+    // The card to beat next: the leftmost unbeaten one (while the defender beats there is one
+    // in the throw-in game, the last attacking card); only asked for while there is one.
+    TCardId UnbeatenCard() const { return Attack[Defence.size()]; }
 
     // A bout holds at most five attacking cards until the first bout is closed, six after.
     static constexpr int Limit(bool firstBout) { return firstBout ? 5 : 6; }

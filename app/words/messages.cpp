@@ -34,6 +34,8 @@ const char* MessageText(TMessage m) {
         return " Беру! Давайте еще";
     case msGameOver:
         return " Игра окончена";
+    case msTransferring:
+        return " Перевожу!";
     }
     return "";
 }
@@ -66,6 +68,23 @@ const char* ButtonCaption(std::uint8_t state) {
     }
 }
 
+namespace {
+// Whether the computer's rules would beat every unbeaten card of the person's, left to right.
+bool ManBeatsAll(const TGame& game) {
+    if (game.P.Table.Unbeaten() == 1)
+        return ChooseDefence(game.Man(), game.P) != -1;
+    TPosition p = game.P;
+    THand& man = p.Hands[ptMan];
+    while (p.Table.HasUnbeaten()) {
+        const int j = ChooseDefence(man, p);
+        if (j == -1)
+            return false;
+        p.Table.PutDefence(man.ExtractCard(j));
+    }
+    return true;
+}
+} // namespace
+
 TMessage MessageOf(TNews news, const TGame& game) {
     switch (news) {
     case nwManLaid:
@@ -77,7 +96,7 @@ TMessage MessageOf(TNews news, const TGame& game) {
     case nwThinking:
         return msThinking;
     case nwComputerLaid:
-        return ChooseDefence(game.Man(), game.P) == -1 ? msYouMustTake : msDefend;
+        return ManBeatsAll(game) ? msDefend : msYouMustTake;
     case nwComputerBeat:
         return ChooseAttack(game.Man(), game.P) == -1 ? msEnough : msMore;
     case nwComputerClosed:
@@ -88,6 +107,8 @@ TMessage MessageOf(TNews news, const TGame& game) {
         return msTakingGiveMore;
     case nwGameOver:
         return msGameOver;
+    case nwComputerTransfers:
+        return msTransferring;
     }
     return msNone;
 }

@@ -22,7 +22,9 @@ enum TMessage : std::uint8_t {
     msTaking,         // the computer takes at once
     msTakingGiveMore, // the computer takes; the person may throw in
     msGameOver,
+    msTransferring, // the computer passes the attack on
 };
+constexpr int MessageCount = msTransferring + 1;
 
 const char* MessageText(TMessage m);
 

@@ -255,6 +255,7 @@ std::string MakeDeal(const TWrittenPosition& written, TDeal& deal) {
     }
     deal.Stock = written.Stock;
     deal.FirstBout = written.FirstBout;
+    deal.Transfers = written.Transfers;
     deal.State = written.State;
     return {};
 }
@@ -283,6 +284,7 @@ void ApplyDeal(const TDeal& deal, TPosition& p) {
         }
     }
     p.FirstBout = deal.FirstBout;
+    p.Transfers = deal.Transfers;
     p.State = deal.State;
     p.Attacker = AttackerFor(deal.State);
 }

@@ -42,6 +42,7 @@ struct TWrittenPosition {
     // The roles follow: the person attacks in gsManAttack and gsCPUTakes, defends in
     // gsCPUAttack and gsManTakes.
     TGameState State = gsIdle;
+    bool Transfers = false; // the transfer game
 };
 
 // Where a card that is no longer in the stock has gone.
@@ -56,6 +57,7 @@ struct TDeal {
     int Stock = 0;
     bool FirstBout = false;
     TGameState State = gsIdle;
+    bool Transfers = false;
 };
 
 std::string MakeDeal(const TWrittenPosition& written, TDeal& deal);

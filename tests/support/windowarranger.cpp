@@ -67,6 +67,7 @@ std::string TWindowArranger::Arrange(TfMain& w, const TWrittenPosition& written)
         }
     }
     w.FirstBout = deal.FirstBout;
+    p.Transfers = deal.Transfers;
     w.FGame.SetState(deal.State); // the button's caption and action follow
     w.FView->ButtonEnabled(w.FGame.ButtonEnabled());
     p.Attacker = AttackerFor(deal.State);
