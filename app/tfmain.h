@@ -53,6 +53,7 @@ public:
     QAction* mmHintVisible = nullptr;
     QAction* mmSpeedGame = nullptr;
     QAction* mmStrongGame = nullptr;
+    QAction* mmTransferGame = nullptr; // "Переводной", right after "Сильный соперник"
     QAction* N2 = nullptr;
     QAction* mmStatistic = nullptr;
     QAction* N4 = nullptr;
@@ -78,6 +79,7 @@ private:
     void mmHintVisibleClick();
     void mmSpeedGameClick();
     void mmStrongGameClick();
+    void mmTransferGameClick();
 
     // Statistics (tfmain_statistic.cpp)
     void mmStatisticClick();
@@ -113,6 +115,8 @@ private:
     bool ValueOnTable(TCardValue value);
 
     // The human's moves (tfmain_human.cpp)
+    // The raised card passes the attack on, in the transfer game.
+    void TransferRaised();
     void PlayerPlace1CardClick(TCard* card);
     void PlayerPlace1CardDblClick(TCard* card);
     void GamePlaceMouseDown(Qt::MouseButton button, Qt::MouseButtons buttons,
@@ -122,7 +126,7 @@ private:
     void Handler(const std::function<void()>& body);
     void ConnectStop(void (TfMain::*handler)());
     // The person's action through the game's one door, then the computer's answers.
-    void Act(TAction action);
+    bool Act(TAction action);
     // The computer's seat acts while it must.
     void PlayComputer();
 
@@ -151,7 +155,7 @@ private:
     bool FCloseRequested = false;
     // Which stored settings the load could not read; they are not overwritten at exit unless
     // changed meanwhile.
-    enum : std::uint8_t { uvHint = 8, uvSpeed = 16, uvStrong = 32 };
+    enum : std::uint8_t { uvHint = 8, uvSpeed = 16, uvStrong = 32, uvTransfer = 64 };
     std::uint8_t FUnreadValues = 0;
 };
 

@@ -25,8 +25,8 @@ TVeskPlayerType TfMain::SeatOf(const TPlayerPlace* hand) const {
     return hand == PlayerPlace1 ? ptMan : ptCPU;
 }
 
-void TfMain::Act(TAction action) {
-    ::Act(FGame, action, FComputer);
+bool TfMain::Act(TAction action) {
+    return ::Act(FGame, action, FComputer);
 }
 
 void TfMain::PlayComputer() {
@@ -41,7 +41,11 @@ void TfMain::mmNewGameClick() {
     } else {
         FComputer = &FRules;
     }
-    FGame.NewGame(TCardBatch::NextSeed());
+    // One game, one rule set: the item counts from the next new game.
+    const bool transfers = mmTransferGame->isChecked();
+    setWindowTitle(transfers ? QStringLiteral("Веск переводной")
+                             : QStringLiteral("Веск подкидной"));
+    FGame.NewGame(TCardBatch::NextSeed(), transfers);
     FComputer->NewDeal(FGame);
     PlayComputer();
 }

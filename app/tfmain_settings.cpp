@@ -12,6 +12,7 @@ const QString KeyPath = QStringLiteral("Software\\Tovrel");
 const QString HintName = QStringLiteral("NotHintVisible");
 const QString SpeedName = QStringLiteral("NotSpeedGame");
 const QString StrongName = QStringLiteral("StrongGame");
+const QString TransferName = QStringLiteral("TransferGame");
 } // namespace
 
 void TfMain::ReadWriteSettings(bool Save) {
@@ -20,7 +21,7 @@ void TfMain::ReadWriteSettings(bool Save) {
     if (!Save) {
         // Until each value has been read, it counts as unread; an error stops the load and
         // leaves the rest so.
-        FUnreadValues = uvHint | uvSpeed | uvStrong;
+        FUnreadValues = uvHint | uvSpeed | uvStrong | uvTransfer;
         FScore.ForgetLoad();
         if (!reg.OpenKey(KeyPath, true))
             return;
@@ -40,6 +41,9 @@ void TfMain::ReadWriteSettings(bool Save) {
         if (reg.ValueExists(StrongName) && reg.ReadInteger(StrongName) != 0)
             mmStrongGameClick();
         FUnreadValues &= std::uint8_t(~uvStrong);
+        if (reg.ValueExists(TransferName) && reg.ReadInteger(TransferName) != 0)
+            mmTransferGameClick();
+        FUnreadValues &= std::uint8_t(~uvTransfer);
     } else {
         if (!reg.OpenKey(KeyPath, true))
             return;
@@ -51,6 +55,8 @@ void TfMain::ReadWriteSettings(bool Save) {
             reg.WriteInteger(SpeedName, mmSpeedGame->isChecked() ? 0 : 1);
         if (!(FUnreadValues & uvStrong))
             reg.WriteInteger(StrongName, mmStrongGame->isChecked() ? 1 : 0);
+        if (!(FUnreadValues & uvTransfer))
+            reg.WriteInteger(TransferName, mmTransferGame->isChecked() ? 1 : 0);
     }
     reg.CloseKey();
 }
@@ -70,4 +76,10 @@ void TfMain::mmSpeedGameClick() {
 void TfMain::mmStrongGameClick() {
     mmStrongGame->setChecked(!mmStrongGame->isChecked());
     FUnreadValues &= std::uint8_t(~uvStrong);
+}
+
+// The rule set changes at the next new game: one game, one rule set.
+void TfMain::mmTransferGameClick() {
+    mmTransferGame->setChecked(!mmTransferGame->isChecked());
+    FUnreadValues &= std::uint8_t(~uvTransfer);
 }

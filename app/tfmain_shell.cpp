@@ -70,6 +70,7 @@ void TfMain::CreateMenu() {
     mmHintVisible = N1->addAction(QStringLiteral("Подсказка"));
     mmSpeedGame = N1->addAction(QStringLiteral("Быстпрая игра"));
     mmStrongGame = N1->addAction(QStringLiteral("Сильный соперник"));
+    mmTransferGame = N1->addAction(QStringLiteral("Переводной"));
     N4 = N1->addSeparator();
     mmStatistic = N1->addAction(QStringLiteral("Статистика..."));
     mmStatistic->setShortcut(QKeySequence(Qt::Key_F3));
@@ -85,9 +86,11 @@ void TfMain::CreateMenu() {
         item->setCheckable(true);
         item->setChecked(true);
     }
-    // The computer's own rules by default.
-    mmStrongGame->setCheckable(true);
-    mmStrongGame->setChecked(false);
+    // The computer's own rules and the throw-in game by default.
+    for (QAction* item : {mmStrongGame, mmTransferGame}) {
+        item->setCheckable(true);
+        item->setChecked(false);
+    }
     for (QAction* item : {mmNewGame, mmStatistic, mmExit, mmRules})
         item->setShortcutContext(Qt::WindowShortcut);
 
@@ -110,6 +113,10 @@ void TfMain::CreateMenu() {
     connect(mmStrongGame, &QAction::triggered, this, [this](bool checked) {
         mmStrongGame->setChecked(!checked);
         Handler([this] { mmStrongGameClick(); });
+    });
+    connect(mmTransferGame, &QAction::triggered, this, [this](bool checked) {
+        mmTransferGame->setChecked(!checked);
+        Handler([this] { mmTransferGameClick(); });
     });
 }
 
@@ -189,11 +196,13 @@ void TfMain::CreateLayout() {
         {Qt::Key_Left, [this] { PlayerPlace1->RaiseNext(-1); }},
         {Qt::Key_Right, [this] { PlayerPlace1->RaiseNext(+1); }},
         {Qt::Key_Up, [this] { PlayerPlace1->ClickRaised(); }},
+        {Qt::Key_Down, [this] { Handler([this] { TransferRaised(); }); }},
     };
     for (const auto& [key, action] : arrows) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
         shortcut->setContext(Qt::WindowShortcut);
-        shortcut->setAutoRepeat(key != Qt::Key_Up); // holding Up plays one card, not a run
+        // Holding Up or Down plays one card, not a run.
+        shortcut->setAutoRepeat(key != Qt::Key_Up && key != Qt::Key_Down);
         connect(shortcut, &QShortcut::activated, this, [this, action] {
             if (PlayerPlace1->isEnabled())
                 action();

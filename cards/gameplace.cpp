@@ -18,11 +18,11 @@ TGamePlace::~TGamePlace() {
 }
 
 void TGamePlace::PutAttack(TCard* card) {
-    const int k = AttackCount();
+    const int left = NextAttackLeft();
     card->Conceal(); // shown once, in its place on the table
     card->SetParentControl(this);
     card->raise();
-    card->move(75 * k + 4, 4);
+    card->move(left, 4);
     card->SetFaced(true);
     card->Reveal();
     AttackCards.append(card);

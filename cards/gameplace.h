@@ -28,6 +28,8 @@ public:
     std::uint8_t AttackCount() const { return static_cast<std::uint8_t>(AttackCards.size()); }
     std::uint8_t DefenceCount() const { return static_cast<std::uint8_t>(DefenceCards.size()); }
     TCard* UnbeatenCard() const;
+    // The left edge of the next attacking card's place: the row ends there.
+    int NextAttackLeft() const { return 75 * AttackCount() + 4; }
 
     // Press on the table: button pressed, buttons held, modifiers, x, y.
     std::function<void(Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, int, int)>

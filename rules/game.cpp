@@ -61,9 +61,16 @@ bool TGame::CanTransfer(int index) const {
 
 // A card action whose index lies in the actor's hand, with the card at it.
 bool TGame::CardLegal(TAction a, TCardId card, bool defending) const {
-    if (a.Kind == akCard)
-        return CanPlay(defending ? 2 : 1, card);
     const TTable& t = P.Table;
+    if (a.Kind == akCard) {
+        if (!CanPlay(defending ? 2 : 1, card))
+            return false;
+        // No more unbeaten cards than the defender can beat: a transfer can leave it short
+        // while the stock lasts; in the throw-in game it always holds.
+        const TVeskPlayerType defender =
+            P.State == gsManAttack || P.State == gsCPUTakes ? ptCPU : ptMan;
+        return defending || t.Unbeaten() < P.Hands[defender].CardCount();
+    }
     return P.Transfers && defending && t.DefenceCount() == 0 && !t.Full(P.FirstBout) &&
            card.Value == t.Attack[0].Value &&
            P.Hands[Other(TVeskPlayerType(Actor()))].CardCount() > t.AttackCount();
@@ -77,7 +84,8 @@ TActions TGame::LegalActions() const {
     const std::uint8_t kind = Defending() ? 2 : 1;
     const THand& hand = P.Hands[actor];
     for (int i = 0; i < hand.CardCount(); ++i)
-        if (CanPlay(kind, hand.Card(i)))
+        if (P.Transfers ? CardLegal(TAction::Card(i), hand.Card(i), kind == 2)
+                        : CanPlay(kind, hand.Card(i)))
             out.Add(TAction::Card(i));
     if (P.Transfers)
         for (int i = 0; i < hand.CardCount(); ++i)
@@ -169,7 +177,8 @@ bool TGame::Apply(TAction a) {
         return false;
     const TCardId card = hand.Card(a.Index);
     const bool defending = Defending();
-    if (a.Kind == akCard ? !CanPlay(defending ? 2 : 1, card) : !CardLegal(a, card, defending))
+    if (!(a.Kind == akCard && !P.Transfers ? CanPlay(defending ? 2 : 1, card)
+                                           : CardLegal(a, card, defending)))
         return false;
     if (a.Kind == akTransfer)
         Transfer(TVeskPlayerType(actor), a.Index, card);

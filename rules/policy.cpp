@@ -23,7 +23,10 @@ TAction TRulePolicy::Choose(const TGame& game) {
     const TPosition& p = game.P;
     if (!game.Defending()) {
         const int i = ::ChooseAttack(p.Hands[seat], p);
-        return i >= 0 ? TAction::Card(i) : TGame::NoneAction(p.State, seat);
+        // After a transfer the defender may hold too few cards for a throw-in.
+        if (i < 0 || (p.Transfers && !game.IsLegal(TAction::Card(i))))
+            return TGame::NoneAction(p.State, seat);
+        return TAction::Card(i);
     }
     if (p.Transfers)
         if (const int t = ::ChooseTransfer(p.Hands[seat], p, p.Hands[Other(seat)].CardCount());

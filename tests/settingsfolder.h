@@ -25,10 +25,10 @@ inline QByteArray Dword(const char* name, quint32 value) {
 }
 
 inline QByteArray Stored(quint32 wins, quint32 lose, quint32 draw, quint32 hint, quint32 speed,
-                         quint32 strong = 0) {
+                         quint32 strong = 0, quint32 transfer = 0) {
     return Head + Dword("Wins", wins) + Dword("Lose", lose) + Dword("Draw", draw) +
            Dword("NotHintVisible", hint) + Dword("NotSpeedGame", speed) +
-           Dword("StrongGame", strong);
+           Dword("StrongGame", strong) + Dword("TransferGame", transfer);
 }
 
 // While it lives, this thread's file access is checked as for an ordinary user: the superuser

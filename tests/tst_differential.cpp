@@ -6,6 +6,7 @@
 #include "gamedriver.h"
 #include "headless.h"
 #include "messages.h"
+#include "notation.h"
 
 #include <QAction>
 #include <QTest>
@@ -75,6 +76,10 @@ public:
         return {};
     }
 
+    std::string CoreCpu() const { return CardNames(W.FGame.Cpu().Cards()); }
+    std::string CoreTable() const { return TableNames(W.FGame.P.Table); }
+    int CoreState() const { return W.FGame.P.State; }
+
     void Counters(int counts[3]) const {
         counts[0] = W.Wins;
         counts[1] = W.Lose;
@@ -111,7 +116,7 @@ private slots:
             const TGameState before = headless.P.State;
             switch (a.Kind) {
             case TDriverAction::akNewGame:
-                headless.NewGame(a.Seed);
+                headless.NewGame(a.Seed, window.mmTransferGame->isChecked());
                 PlayComputer(headless, rules);
                 break;
             case TDriverAction::akCard: {
@@ -123,6 +128,14 @@ private slots:
                 Act(headless, TAction::Card(i));
                 break;
             }
+            case TDriverAction::akTransfer: {
+                const int i = headless.Man().Cards().indexOf(a.Card);
+                if (i < 0 || !Act(headless, TAction::Transfer(i))) {
+                    failure = QStringLiteral("the core refused the person's transfer");
+                    return;
+                }
+                break;
+            }
             case TDriverAction::akButton:
                 // In a state with no game, the new game that follows is its own action.
                 Act(headless, TGame::NoneAction(headless.P.State, ptMan));
@@ -132,19 +145,33 @@ private slots:
             if (headless.P.State == gsOver && before != gsOver)
                 ++counts[headless.Outcome == ocWon ? 0 : headless.Outcome == ocLost ? 1 : 2];
             ++actions;
+            if (qEnvironmentVariableIntValue("VESK_DIFF_TRACE") == game)
+                qInfo("%d %s | man %s | cpu %s | table %s | state %d || w: cpu %s table %s %d",
+                      int(a.Kind), CardName(a.Card).c_str(),
+                      CardNames(headless.Man().Cards()).c_str(),
+                      CardNames(headless.Cpu().Cards()).c_str(),
+                      TableNames(headless.P.Table).c_str(), int(headless.P.State),
+                      probe.CoreCpu().c_str(), probe.CoreTable().c_str(), probe.CoreState());
             const QString d = probe.Difference(headless, saying.Message, counts);
             if (!d.isEmpty())
                 failure = QStringLiteral("seed %1, action %2: %3").arg(game).arg(actions).arg(d);
         };
+        int transfers = 0;
         for (game = 1; game <= games; ++game) {
+            // The second half in the transfer game, from the next new game on.
+            if ((game > games / 2) != window.mmTransferGame->isChecked())
+                window.mmTransferGame->trigger();
+            transfers += window.mmTransferGame->isChecked();
             if (!driver.PlayGame(std::uint32_t(game)))
                 QFAIL(qPrintable(QStringLiteral("seed %1: %2").arg(game).arg(driver.Error)));
             if (!failure.isEmpty())
                 QFAIL(qPrintable(failure));
         }
         QCOMPARE(counts[0] + counts[1] + counts[2], stored + games);
-        qInfo("%d games, %ld actions compared: won %d, lost %d, drawn %d", games, actions,
-              counts[0], counts[1], counts[2]);
+        QVERIFY(transfers > 0);
+        qInfo("%d games (%d of the transfer game), %ld actions compared: won %d, lost %d, "
+              "drawn %d",
+              games, transfers, actions, counts[0], counts[1], counts[2]);
     }
 };
 

@@ -122,7 +122,7 @@ private slots:
         Exit();
         QCOMPARE(Read(), Head + Dword("Draw", 7) + Dword("Wins", 0) + Dword("Lose", 0) +
                              Dword("NotHintVisible", 0) + Dword("NotSpeedGame", 0) +
-                             Dword("StrongGame", 0));
+                             Dword("StrongGame", 0) + Dword("TransferGame", 0));
     }
 
     void hiddenHintShownByTheMenu() {
@@ -138,38 +138,51 @@ private slots:
         QCOMPARE(Read(), Stored(0, 0, 0, 1, 1));
     }
 
-    void strongGame_data() {
+    // The two game settings stored as 1 for checked: the strong opponent, the transfer game.
+    void gameSettings_data() {
+        QTest::addColumn<bool>("transfer");
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("checked");
         QTest::addColumn<bool>("toggle");
         QTest::addColumn<quint32>("stored");
-        QTest::newRow("absent") << Head << false << false << 0u;
-        QTest::newRow("0") << Stored(0, 0, 0, 0, 0, 0) << false << false << 0u;
-        QTest::newRow("1") << Stored(0, 0, 0, 0, 0, 1) << true << false << 1u;
-        QTest::newRow("any non-zero") << Stored(0, 0, 0, 0, 0, 0x80000000) << true << false << 1u;
-        QTest::newRow("absent, chosen") << Head << false << true << 1u;
-        QTest::newRow("1, chosen again") << Stored(0, 0, 0, 0, 0, 1) << true << true << 0u;
+        for (const bool transfer : {false, true}) {
+            const char* item = transfer ? "transfer" : "strong";
+            auto file = [transfer](quint32 v) {
+                return transfer ? Stored(0, 0, 0, 0, 0, 0, v) : Stored(0, 0, 0, 0, 0, v);
+            };
+            QTest::addRow("%s absent", item) << transfer << Head << false << false << 0u;
+            QTest::addRow("%s 0", item) << transfer << file(0) << false << false << 0u;
+            QTest::addRow("%s 1", item) << transfer << file(1) << true << false << 1u;
+            QTest::addRow("%s any non-zero", item)
+                << transfer << file(0x80000000) << true << false << 1u;
+            QTest::addRow("%s absent, chosen", item) << transfer << Head << false << true << 1u;
+            QTest::addRow("%s 1, chosen again", item) << transfer << file(1) << true << true << 0u;
+        }
     }
 
-    // The strong opponent's setting: read once at the start, written as 0 or 1 at exit.
-    void strongGame() {
+    // Read once at the start, written as 0 or 1 at exit.
+    void gameSettings() {
+        QFETCH(bool, transfer);
         QFETCH(QByteArray, file);
         QFETCH(bool, checked);
         QFETCH(bool, toggle);
         QFETCH(quint32, stored);
+        auto item = [transfer](TfMain& w) { return transfer ? w.mmTransferGame : w.mmStrongGame; };
+        const QByteArray expected =
+            transfer ? Stored(0, 0, 0, 0, 0, 0, stored) : Stored(0, 0, 0, 0, 0, stored);
         Write(file);
         TfMain& w = Start();
-        QCOMPARE(w.mmStrongGame->isChecked(), checked);
+        QCOMPARE(item(w)->isChecked(), checked);
         if (toggle)
-            w.mmStrongGame->trigger();
-        QCOMPARE(w.mmStrongGame->isChecked(), toggle ? !checked : checked);
+            item(w)->trigger();
+        QCOMPARE(item(w)->isChecked(), toggle ? !checked : checked);
         Exit();
-        QCOMPARE(Read(), Stored(0, 0, 0, 0, 0, stored));
+        QCOMPARE(Read(), expected);
         // And the next run reads it back.
         TfMain& again = Start();
-        QCOMPARE(again.mmStrongGame->isChecked(), stored != 0);
+        QCOMPARE(item(again)->isChecked(), stored != 0);
         Exit();
-        QCOMPARE(Read(), Stored(0, 0, 0, 0, 0, stored));
+        QCOMPARE(Read(), expected);
         QCOMPARE(errors, QStringList());
     }
 
@@ -357,7 +370,8 @@ private slots:
                          "\"Draw\"=dword:00000000\r\n"
                          "\"NotHintVisible\"=dword:00000000\r\n"
                          "\"NotSpeedGame\"=dword:00000000\r\n"
-                         "\"StrongGame\"=dword:00000000\r\n");
+                         "\"StrongGame\"=dword:00000000\r\n"
+                         "\"TransferGame\"=dword:00000000\r\n");
     }
 
     // A run that never reaches the window's destruction leaves the file as it was.

@@ -40,14 +40,15 @@ public:
 namespace {
 
 const QString Key = QStringLiteral("Software\\Tovrel");
-const char* const Names[] = {"Wins",           "Lose",         "Draw",
-                             "NotHintVisible", "NotSpeedGame", "StrongGame"};
+const char* const Names[] = {"Wins",         "Lose",       "Draw",        "NotHintVisible",
+                             "NotSpeedGame", "StrongGame", "TransferGame"};
+constexpr int StoredCount = int(std::size(Names));
 
-using Values = std::array<quint32, 6>; // in the order the window stores them
+using Values = std::array<quint32, StoredCount>; // in the order the window stores them
 
 QByteArray Stored(const Values& v, const QByteArray& extra = {}) {
     QByteArray out = Head + extra;
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < StoredCount; ++i)
         out += Dword(Names[i], v[i]);
     return out;
 }
@@ -86,7 +87,7 @@ int StoreChild(const QByteArray& scenario, TStep at) {
     return 3;
 }
 
-// Child: the main window loads, changes all six values, and is killed while it stores the
+// Child: the main window loads, changes all its values, and is killed while it stores the
 // value numbered `index` (0 = Wins), at `at`.
 int WindowStoreChild(int index, TStep at) {
     auto* w = new TfMain;
@@ -96,6 +97,7 @@ int WindowStoreChild(int index, TStep at) {
     w->mmHintVisible->trigger();
     w->mmSpeedGame->trigger();
     w->mmStrongGame->trigger();
+    w->mmTransferGame->trigger();
     TRegistry::SetStepHook([at, target = QString::fromLatin1(Names[index])](
                                TStep s, const QString& n) { KillAt(s, n, at, target); });
     delete w;
@@ -112,7 +114,8 @@ int SessionChild() {
             QByteArray::number(TfMainProbe::Draw(*w)) + ' ' +
             QByteArray::number(!w->mmHintVisible->isChecked()) + ' ' +
             QByteArray::number(!w->mmSpeedGame->isChecked()) + ' ' +
-            QByteArray::number(w->mmStrongGame->isChecked()));
+            QByteArray::number(w->mmStrongGame->isChecked()) + ' ' +
+            QByteArray::number(w->mmTransferGame->isChecked()));
     };
     report("loaded");
     for (std::string line; std::getline(std::cin, line);) {
@@ -128,6 +131,8 @@ int SessionChild() {
             w->mmSpeedGame->trigger();
         else if (line == "strong")
             w->mmStrongGame->trigger();
+        else if (line == "transfer")
+            w->mmTransferGame->trigger();
         else if (line == "exit")
             break;
         report("now");
@@ -259,19 +264,19 @@ private slots:
     void killedWhileTheWindowStores_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<TStep>("step");
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < StoredCount; ++i) {
             QTest::addRow("%s half written", Names[i]) << i << TStep::PartWritten;
             QTest::addRow("%s renamed", Names[i]) << i << TStep::Replaced;
         }
     }
 
-    // The window stores its six values one write each: a kill part-way leaves the values
+    // The window stores its values one write each: a kill part-way leaves the values
     // written before it new, the rest old, and the file whole.
     void killedWhileTheWindowStores() {
         QFETCH(int, index);
         QFETCH(TStep, step);
-        const Values before = {4, 2, 1, 0, 0, 0};
-        const Values changed = {5, 6, 7, 1, 1, 1};
+        const Values before = {4, 2, 1, 0, 0, 0, 0};
+        const Values changed = {5, 6, 7, 1, 1, 1, 1};
         Write(Stored(before));
         QCOMPARE(RunKilled({QStringLiteral("window"), QString::number(index),
                             QString::number(int(step))}),
@@ -289,7 +294,7 @@ private slots:
         QTest::addColumn<QStringList>("secondChanges");
         QTest::addColumn<bool>("firstExitsFirst");
         const QStringList a = {"win", "win", "hint"};
-        const QStringList b = {"lose", "speed", "strong", "draw"};
+        const QStringList b = {"lose", "speed", "strong", "transfer", "draw"};
         QTest::newRow("first, then second") << a << b << true;
         QTest::newRow("second, then first") << a << b << false;
         QTest::newRow("the last changed nothing") << a << QStringList{} << true;
@@ -303,7 +308,7 @@ private slots:
         QFETCH(QStringList, secondChanges);
         QFETCH(bool, firstExitsFirst);
         const QByteArray extra = "\"Player\"=\"Аня\"\n";
-        const Values before = {4, 2, 1, 0, 0, 0};
+        const Values before = {4, 2, 1, 0, 0, 0, 0};
         Write(Stored(before, extra));
 
         QProcess runs[2];
@@ -315,7 +320,7 @@ private slots:
         // Both have loaded before either changes anything.
         for (QProcess& run : runs) {
             QVERIFY(run.canReadLine() || run.waitForReadyRead(60000));
-            QCOMPARE(run.readLine(), QByteArray("loaded 4 2 1 0 0 0\n"));
+            QCOMPARE(run.readLine(), QByteArray("loaded 4 2 1 0 0 0 0\n"));
         }
         QByteArray last;
         for (int i = 0; i < 2; ++i) {
@@ -339,18 +344,19 @@ private slots:
 
         Values expected = before;
         for (const QString& change : lastChanges) {
-            const int i = change == "win"     ? 0
-                          : change == "lose"  ? 1
-                          : change == "draw"  ? 2
-                          : change == "hint"  ? 3
-                          : change == "speed" ? 4
-                                              : 5;
+            const int i = change == "win"      ? 0
+                          : change == "lose"   ? 1
+                          : change == "draw"   ? 2
+                          : change == "hint"   ? 3
+                          : change == "speed"  ? 4
+                          : change == "strong" ? 5
+                                               : 6;
             expected[i] = i < 3 ? expected[i] + 1 : 1 - expected[i];
         }
         QCOMPARE(Read(), Stored(expected, extra));
         TRegistry reg;
         QVERIFY(reg.OpenKey(Key, false));
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < StoredCount; ++i)
             QCOMPARE(quint32(reg.ReadInteger(QLatin1String(Names[i]))), expected[i]);
     }
 };

@@ -83,6 +83,11 @@ bool ManBeatsAll(const TGame& game) {
     }
     return true;
 }
+// Whether the computer's rules find the person a throw-in, and the game would take it.
+bool ManCanThrowIn(const TGame& game) {
+    const int k = ChooseAttack(game.Man(), game.P);
+    return k != -1 && (!game.P.Transfers || game.IsLegal(TAction::Card(k)));
+}
 } // namespace
 
 TMessage MessageOf(TNews news, const TGame& game) {
@@ -98,7 +103,7 @@ TMessage MessageOf(TNews news, const TGame& game) {
     case nwComputerLaid:
         return ManBeatsAll(game) ? msDefend : msYouMustTake;
     case nwComputerBeat:
-        return ChooseAttack(game.Man(), game.P) == -1 ? msEnough : msMore;
+        return ManCanThrowIn(game) ? msMore : msEnough;
     case nwComputerClosed:
         return msBeaten;
     case nwComputerTakes:

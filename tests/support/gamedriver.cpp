@@ -3,13 +3,16 @@
 
 #include "gamedriver.h"
 
+#include "computer.h"
 #include "modal.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QTest>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -101,7 +104,8 @@ void TGameDriver::TryIllegal(std::uint8_t kind) {
         return;
     TPlayerPlace* hand = W->PlayerPlace1;
     for (TCard* c : hand->Cards) {
-        if (W->CanPlay(kind, c))
+        // A card that may pass the attack on is played by a double click too.
+        if (W->CanPlay(kind, c) || (kind == 2 && W->FGame.CanTransfer(c->Index)))
             continue;
         const int count = hand->CardCount();
         const QString message = W->lMessage->text();
@@ -131,6 +135,49 @@ void TGameDriver::Play(TCard* card) {
     After("a card");
 }
 
+void TGameDriver::Transfer(TCard* card) {
+    TPlayerPlace* hand = W->PlayerPlace1;
+    FAction = {TDriverAction::akTransfer, card->Id(), 0};
+    // Raised alone, as the gesture needs it. Cards taken back stand raised with the flags they
+    // left with, and a click on a flagged card plays it: first a click on an unflagged card
+    // clears the flags, then the card is raised.
+    if (hand->RaisedCard() != card && card->Selected) {
+        for (TCard* other : hand->Cards)
+            if (!other->Selected) {
+                Click(other);
+                break;
+            }
+        if (card->Selected) { // every card flagged: only a double click is left
+            DoubleClick(card);
+            if (hand->Cards.contains(card))
+                Error = QStringLiteral("a transfer by a double click was refused");
+            After("a transfer");
+            return;
+        }
+    }
+    if (hand->RaisedCard() != card)
+        Click(card);
+    // Half the time the table's free place right of the row, half the time the key.
+    const bool byTable = Rng() % 2 == 0;
+    if (byTable) {
+        TGamePlace* table = W->GamePlace;
+        const QPointF at(table->NextAttackLeft() + 10, 30);
+        QMouseEvent press(QEvent::MouseButtonPress, at, table->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, table->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(table, &release);
+    } else {
+        // As the keyboard gives it: to the focus widget, the action button.
+        QWidget* focus = W->focusWidget();
+        QTest::keyClick(focus ? focus : W, Qt::Key_Down);
+    }
+    if (hand->Cards.contains(card))
+        Error = QStringLiteral("a transfer was refused");
+    After("a transfer");
+}
+
 void TGameDriver::Act() {
     TGamePlace* table = W->GamePlace;
     TPlayerPlace* hand = W->PlayerPlace1;
@@ -144,19 +191,34 @@ void TGameDriver::Act() {
         }
     };
     switch (W->State) {
-    case gsManAttack:
+    case gsManAttack: {
         if (table->AttackCount() != table->DefenceCount()) {
             Error = QStringLiteral("the human attacks with an unbeaten card on the table");
             return;
         }
         TryIllegal(1);
-        return move(W->ChooseAttack(hand->Cards), "Бито!");
+        // As the advice has it: no throw-in the game would refuse.
+        const int chosen = W->ChooseAttack(hand->Cards);
+        return move(chosen >= 0 && W->FGame.IsLegal(TAction::Card(chosen)) ? chosen : -1, "Бито!");
+    }
     case gsCPUAttack:
         if (!table->UnbeatenCard()) {
             Error = QStringLiteral("the human defends with nothing to beat");
             return;
         }
         TryIllegal(2);
+        if (W->FGame.P.Transfers) {
+            const TPosition& p = W->FGame.P;
+            const int t = ChooseTransfer(p.Hands[ptMan], p, p.Hands[ptCPU].CardCount());
+            // A card that may beat too is passed on only when the gesture can single it out.
+            // Now and then not at all: two players who always pass on alike can go round in
+            // circles once the stock is empty.
+            const bool plain = t >= 0 && !W->FGame.IsLegal(TAction::Card(t));
+            if (t >= 0 && Rng() % 4 != 0 &&
+                (plain || std::any_of(hand->Cards.begin(), hand->Cards.end(),
+                                      [](TCard* c) { return !c->Selected; })))
+                return Transfer(hand->Cards[t]);
+        }
         return move(W->ChooseDefence(hand->Cards), "Беру!");
     case gsCPUTakes:
         TryIllegal(1);

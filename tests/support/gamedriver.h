@@ -13,13 +13,14 @@
 
 // One thing the driver did, as a person does it.
 struct TDriverAction {
-    enum TKind { akNewGame, akCard, akButton } Kind = akNewGame;
-    TCardId Card{};         // the card double-clicked (or clicked twice), also a refused one
+    enum TKind { akNewGame, akCard, akButton, akTransfer } Kind = akNewGame;
+    TCardId Card{};         // the card played (or passed on), also a refused one
     std::uint32_t Seed = 0; // the deal's, for a new game
 };
 
 // Plays the human's side of whole games on a real main window, as a person does: clicks and
-// double clicks on the bottom hand's cards and presses of the action button. It chooses its
+// double clicks on the bottom hand's cards and presses of the action button, in the transfer
+// game a raised card laid beside the row (a click on the table, or Down). It chooses its
 // moves with the rules of the computer's advice, deals from fixed seeds, answers the
 // end-of-game box, and can check the game's invariants after every event.
 class TGameDriver {
@@ -47,6 +48,7 @@ public:
 private:
     void Act();
     void Play(TCard* card);
+    void Transfer(TCard* card);
     void TryIllegal(std::uint8_t kind);
     void PressStop();
     void Click(QWidget* w);
