@@ -98,6 +98,7 @@ public:
     void Refill() { w.RefillHands(); }
     void Take() { w.bbtStop->click(); }
     int Counters() const { return w.Wins * 100 + w.Lose * 10 + w.Draw; }
+    bool Transfers() const { return w.FGame.P.Transfers; }
     // The button's three commands, called as a stray signal would call them.
     void Command(int which) {
         void (TfMain::*commands[])() = {&TfMain::TakeClick, &TfMain::BeatenClick,
@@ -380,6 +381,97 @@ private slots:
         press();
         QVERIFY(!cpu->Faced());
         SAME_AS_CORE(); // the play is not touched
+    }
+
+    // The person passes the attack on: a card that can only pass on is played as any card is;
+    // a trump of the attacking value beats when played so, and passes on when raised and then
+    // laid beside the row by a click on the free table or by Down.
+    void personTransfers_data() {
+        QTest::addColumn<QString>("card");
+        QTest::addColumn<QString>("gesture"); // double, table, down, row
+        QTest::addColumn<QString>("result");  // passed, beaten, nothing
+        QTest::newRow("a plain seven, double click") << "7S"
+                                                     << "double"
+                                                     << "passed";
+        QTest::newRow("a plain seven, by the table") << "7S"
+                                                     << "table"
+                                                     << "passed";
+        QTest::newRow("a plain seven, by Down") << "7S"
+                                                << "down"
+                                                << "passed";
+        QTest::newRow("the trump seven beats on a double click") << "7H"
+                                                                 << "double"
+                                                                 << "beaten";
+        QTest::newRow("the trump seven by the table") << "7H"
+                                                      << "table"
+                                                      << "passed";
+        QTest::newRow("the trump seven by Down") << "7H"
+                                                 << "down"
+                                                 << "passed";
+        QTest::newRow("a click on the row itself does not") << "7H"
+                                                            << "row"
+                                                            << "nothing";
+    }
+    void personTransfers() {
+        QFETCH(QString, card);
+        QFETCH(QString, gesture);
+        QFETCH(QString, result);
+        // Hearts trumps; the computer led the seven of diamonds and holds no seven.
+        TWrittenPosition w = WrittenDeal("7S 7H AC KC", "6S 8S 9S JS QS", "6H", 10);
+        w.Table = "7D";
+        w.State = gsCPUAttack;
+        w.Transfers = true;
+        ARRANGE(w);
+        window->mmSpeedGame->setChecked(true);
+        TCard* c = probe->InHand(man, card);
+        QVERIFY(c);
+        if (gesture == "double") {
+            probe->DoubleClick(card);
+        } else {
+            probe->Click(c); // raised
+            QVERIFY(c->Selected);
+            if (gesture == "down") {
+                QTest::keyClick(window.get(), Qt::Key_Down);
+            } else {
+                const int x = gesture == "table" ? window->GamePlace->NextAttackLeft() + 20 : 30;
+                QTest::mouseClick(window->GamePlace, Qt::LeftButton, {}, QPoint(x, 40));
+            }
+        }
+        if (result == "passed") {
+            // The computer, now defending the row of two red sevens, cannot beat and takes.
+            QCOMPARE(Names(window->GamePlace->AttackCards), "7D " + card);
+            QCOMPARE(probe->State(), gsCPUTakes);
+            QCOMPARE(probe->Message(), QStringLiteral(" Беру! Давайте еще"));
+        } else if (result == "beaten") {
+            // Beaten, and the computer had nothing to throw in: the person leads next.
+            QCOMPARE(probe->State(), gsManAttack);
+            QVERIFY(window->GamePlace->Cards.isEmpty());
+            QVERIFY(!man->Cards.contains(c));
+        } else {
+            QCOMPARE(probe->State(), gsCPUAttack);
+            QCOMPARE(Names(window->GamePlace->Cards), QStringLiteral("7D"));
+            QVERIFY(man->Cards.contains(c));
+        }
+        SAME_AS_CORE();
+    }
+
+    // One game, one rule set: the item counts from the next new game, and the caption says
+    // which game is played.
+    void ruleSetFollowsTheNextNewGame() {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Веск подкидной"));
+        window->mmNewGame->trigger();
+        window->mmTransferGame->trigger();
+        QVERIFY(window->mmTransferGame->isChecked());
+        QVERIFY(!probe->Transfers());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Веск подкидной"));
+        window->mmNewGame->trigger();
+        QVERIFY(probe->Transfers());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Веск переводной"));
+        window->mmTransferGame->trigger();
+        QVERIFY(probe->Transfers());
+        window->mmNewGame->trigger();
+        QVERIFY(!probe->Transfers());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Веск подкидной"));
     }
 
     // The button's commands where they do not belong leave the game as it is: "Бито!" while the

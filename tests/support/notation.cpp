@@ -81,6 +81,7 @@ std::string ParseTable(std::string_view text, TCardList& attack, TCardList& defe
     attack.clear();
     defence.clear();
     const std::vector<std::string_view> bouts = Words(text);
+    bool unbeaten = false;
     for (std::size_t b = 0; b < bouts.size(); ++b) {
         const std::string_view bout = bouts[b];
         const std::size_t slash = bout.find('/');
@@ -90,11 +91,13 @@ std::string ParseTable(std::string_view text, TCardList& attack, TCardList& defe
         if (std::string why = ParseCard(bout.substr(0, slash), a); !why.empty())
             return why + " in the bout " + Quoted("", bout).substr(1);
         attack.push_back(a);
+        // Unbeaten cards close the row: several while one takes, or a row passed on.
         if (slash == std::string_view::npos) {
-            if (b + 1 != bouts.size())
-                return Quoted("an unbeaten card before other bouts:", bout);
+            unbeaten = true;
             continue;
         }
+        if (unbeaten)
+            return Quoted("an unbeaten card before other bouts:", bouts[b - 1]);
         TCardId d{};
         if (std::string why = ParseCard(bout.substr(slash + 1), d); !why.empty())
             return why + " in the bout " + Quoted("", bout).substr(1);
