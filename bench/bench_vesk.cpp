@@ -264,7 +264,22 @@ static void RulesWholeGames(benchmark::State& state) {
     state.counters["failed"] = failed;
 }
 
+// The same in the transfer game; a game that goes round in circles with the stock empty
+// (both seats play fixed rules) counts as failed.
+static void RulesWholeTransferGames(benchmark::State& state) {
+    TGame game;
+    TRulePolicy man;
+    TRulePolicy computer;
+    std::uint32_t seed = 0;
+    int failed = 0;
+    for (auto _ : state)
+        failed += PlayWholeGame(game, ++seed, man, computer, true) == ocNone;
+    state.counters["games_per_s"] = benchmark::Counter(double(seed), benchmark::Counter::kIsRate);
+    state.counters["failed"] = failed;
+}
+
 BENCHMARK(RulesWholeGames)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+BENCHMARK(RulesWholeTransferGames)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 BENCHMARK(CanPlay);
 BENCHMARK(ChooseAttack);
 BENCHMARK(ChooseDefence);

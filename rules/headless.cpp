@@ -45,8 +45,9 @@ bool PlayOut(TGame& game, TPolicy& man) {
     return PlayOut(game, man, OwnRules());
 }
 
-TOutcome PlayWholeGame(TGame& game, std::uint32_t seed, TPolicy& man, TPolicy& computer) {
-    game.NewGame(seed);
+TOutcome PlayWholeGame(TGame& game, std::uint32_t seed, TPolicy& man, TPolicy& computer,
+                       bool transfers) {
+    game.NewGame(seed, transfers);
     computer.NewDeal(game);
     man.NewDeal(game);
     return PlayOut(game, man, computer) ? game.Outcome : ocNone;

@@ -22,6 +22,8 @@ bool PlayOut(TGame& game, TPolicy& man);
 bool PlayManStep(TGame& game, TPolicy& man, TPolicy& computer);
 bool PlayManStep(TGame& game, TPolicy& man);
 
-// A whole game from the deal; the outcome, or ocNone when PlayOut failed.
-TOutcome PlayWholeGame(TGame& game, std::uint32_t seed, TPolicy& man, TPolicy& computer);
+// A whole game from the deal, in the transfer game when asked; the outcome, or ocNone when
+// PlayOut failed.
+TOutcome PlayWholeGame(TGame& game, std::uint32_t seed, TPolicy& man, TPolicy& computer,
+                       bool transfers = false);
 TOutcome PlayWholeGame(TGame& game, std::uint32_t seed, TPolicy& man);
