@@ -81,6 +81,7 @@ bool TEndgameSolver::Start(long maxNodes) {
     FNodes = 0;
     FLimit = maxNodes;
     FAborted = false;
+    FPath.clear();
     return true;
 }
 
@@ -94,6 +95,23 @@ int TEndgameSolver::Search(const TGame& g, int alpha, int beta) {
     std::uint64_t key;
     std::uint32_t check;
     KeyOf(g, key, check);
+    // Passing the attack on can bring a position back; a search that meets one on its own path
+    // gives up rather than go round for ever (the throw-in game never repeats one).
+    struct TOnPath {
+        std::vector<std::uint64_t>* Path = nullptr;
+        ~TOnPath() {
+            if (Path)
+                Path->pop_back();
+        }
+    } onPath;
+    if (g.P.Transfers) {
+        if (std::find(FPath.begin(), FPath.end(), key) != FPath.end()) {
+            FAborted = true;
+            return 0;
+        }
+        FPath.push_back(key);
+        onPath.Path = &FPath;
+    }
     TEntry& e = FTable[key & FMask];
     int ttMove = -2;
     if (e.Key == key && e.Check == check && e.Lower > -2) {

@@ -51,6 +51,7 @@ private:
     long FNodes = 0;
     long FLimit = 0;
     bool FAborted = false;
+    std::vector<std::uint64_t> FPath; // the positions of the present line, in the transfer game
 };
 
 // The value of an ended game to the person's seat.

@@ -62,8 +62,8 @@ int TStrongPolicy::Sampled(const TInfoSet& info, TChoicePoint point, const TChoi
         for (int k = 0; k < choices.Count; ++k) {
             TGame g = deal;
             MakeChoice(g, point.Seat, choices.Items[k]);
-            PlayOut(g, FRollout, FRollout);
-            const int v = OutcomeValue(g.Outcome);
+            // A play-out that goes round in circles (the transfer game) counts as drawn.
+            const int v = PlayOut(g, FRollout, FRollout) ? OutcomeValue(g.Outcome) : 0;
             score[k] += point.Seat == ptMan ? v : -v;
         }
     }

@@ -26,10 +26,10 @@ inline int RandomChoice(const TGame& g, TChoicePoint point, TSplitMix& random) {
 
 // A game stepped at random from a seeded deal until the stock is empty and at most maxCards
 // lie in the hands and on the table, a choice due; false when the game ended first.
-inline bool RandomEndgame(std::uint32_t seed, int maxCards, TGame& out) {
+inline bool RandomEndgame(std::uint32_t seed, int maxCards, TGame& out, bool transfers = false) {
     TSplitMix random(seed * 0x9e3779b97f4a7c15ull + 7);
     TGame g;
-    g.NewGame(seed);
+    g.NewGame(seed, transfers);
     TChoicePoint point;
     while (ChoiceDue(g, point)) {
         const int cards =
@@ -77,13 +77,17 @@ inline std::string FullKey(const TGame& g) {
 }
 
 // The value to the person's seat by minimax over every accepted choice: no pruning, no move
-// order; positions already valued are remembered by every detail of them.
+// order; positions already valued are remembered by every detail of them. Cyclic when a line
+// comes back to a position on it.
+constexpr int Cyclic = 99;
 inline int BruteValue(const TGame& g, long& nodes, std::map<std::string, int>& known) {
     if (g.P.State == gsOver)
         return OutcomeValue(g.Outcome);
     const std::string key = FullKey(g);
     if (const auto it = known.find(key); it != known.end())
         return it->second;
+    // Met again below itself (the transfer game can bring a position back): no value.
+    known[key] = Cyclic;
     ++nodes;
     const bool maxing = g.Actor() == acMan;
     int best = maxing ? -2 : 2;
@@ -92,6 +96,8 @@ inline int BruteValue(const TGame& g, long& nodes, std::map<std::string, int>& k
         if (!child.Apply(a))
             continue;
         const int v = BruteValue(child, nodes, known);
+        if (v == Cyclic)
+            return Cyclic;
         best = maxing ? (v > best ? v : best) : (v < best ? v : best);
     }
     known[key] = best;

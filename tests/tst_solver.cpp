@@ -43,7 +43,45 @@ private slots:
     void firstOfTheBestChoices();
     void budget();
     void tableMadeAtFirstSearch();
+    void transferEndgamesEnd();
 };
+
+// In the transfer game a position can come back; the solver either values it or gives up
+// within its budget, and never goes round for ever. Where it values a small ending, minimax
+// over every accepted action agrees.
+void TestSolver::transferEndgamesEnd() {
+    int solved = 0, given = 0, checked = 0;
+    for (std::uint32_t seed = 1; seed <= 150; ++seed) {
+        TGame g;
+        if (!endgames::RandomEndgame(seed, 10, g, true))
+            continue;
+        TEndgameSolver solver;
+        TChoicePoint point;
+        QVERIFY(ChoiceDue(g, point));
+        int choice = 0, value = 0;
+        if (!solver.Best(g, point, 200000, choice, value)) {
+            ++given;
+            continue;
+        }
+        ++solved;
+        const TChoices choices = ListChoices(g, point);
+        QVERIFY(std::find(choices.Items.begin(), choices.Items.begin() + choices.Count, choice) !=
+                choices.Items.begin() + choices.Count);
+        int whole = 0;
+        if (g.P.Hands[0].CardCount() + g.P.Hands[1].CardCount() <= 8 &&
+            solver.Value(g, 200000, whole)) {
+            long nodes = 0;
+            const int brute = endgames::BruteValue(g, nodes);
+            if (brute != endgames::Cyclic) {
+                QCOMPARE(brute, whole);
+                ++checked;
+            }
+        }
+    }
+    QVERIFY(solved > 50);
+    qInfo("%d transfer endgames solved, %d given up, %d checked by minimax", solved, given,
+          checked);
+}
 
 void TestSolver::knownEndings_data() {
     QTest::addColumn<QString>("man");
