@@ -84,13 +84,15 @@ differential: build
 bench: build
 	QT_QPA_PLATFORM=offscreen xvfb-run -a -s '-screen 0 1024x768x24' $(BUILD)/bench/bench_vesk
 
-# The strong player against the computer's own rules: DEALS seeded deals, each from both seats.
+# The strong player against the computer's own rules: DEALS seeded deals, each from both seats,
+# in the VARIANT throw-in (the default) or transfer.
 # The last line is the result. JOBS threads (the decision times are each thread's own).
 DEALS ?= 2000
 JOBS ?= 2
+VARIANT ?= throw-in
 duel: configure
 	cmake --build $(BUILD) --target vesk_duel
-	$(BUILD)/bench/vesk_duel --deals $(DEALS) --jobs $(JOBS)
+	$(BUILD)/bench/vesk_duel --deals $(DEALS) --jobs $(JOBS) --variant $(VARIANT)
 
 # The endgame solver against plain minimax on SOLVER_POSITIONS random positions with an empty stock.
 SOLVER_POSITIONS ?= 1000

@@ -66,8 +66,8 @@ struct TTally {
 };
 
 // Plays the deals first, first + step, ... below count; the strong player on both seats.
-void PlayDeals(int first, int step, int count, std::uint32_t seedBase, TStrongSettings settings,
-               TTally& tally, std::atomic<int>& done) {
+void PlayDeals(bool transfers, int first, int step, int count, std::uint32_t seedBase,
+               TStrongSettings settings, TTally& tally, std::atomic<int>& done) {
     TStrongPolicy strong(settings);
     TTimedPolicy timed(strong);
     TRulePolicy rule;
@@ -78,7 +78,7 @@ void PlayDeals(int first, int step, int count, std::uint32_t seedBase, TStrongSe
             game.LastWinner = -1; // deals stay independent: the trump rule picks the leader
             TPolicy& man = seat == ptMan ? static_cast<TPolicy&>(timed) : rule;
             TPolicy& computer = seat == ptCPU ? static_cast<TPolicy&>(timed) : rule;
-            const TOutcome o = PlayWholeGame(game, seed, man, computer);
+            const TOutcome o = PlayWholeGame(game, seed, man, computer, transfers);
             if (o == ocNone) {
                 ++tally.Failed;
                 continue;
@@ -121,7 +121,7 @@ void Wilson(long wins, long n, double& lo, double& hi) {
 
 void Usage() {
     std::fprintf(stderr, "usage: vesk_duel [--deals N] [--jobs J] [--seed S] [--samples K] "
-                         "[--solver-nodes M]\n");
+                         "[--solver-nodes M] [--variant throw-in|transfer]\n");
 }
 } // namespace
 
@@ -130,6 +130,7 @@ int main(int argc, char** argv) {
     int jobs = 2;
     std::uint32_t seedBase = 1;
     TStrongSettings settings;
+    bool transfers = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (i + 1 >= argc) {
@@ -147,6 +148,9 @@ int main(int argc, char** argv) {
             settings.Samples = std::atoi(v);
         else if (a == "--solver-nodes")
             settings.SolverNodes = std::atol(v);
+        else if (a == "--variant" &&
+                 (std::strcmp(v, "transfer") == 0 || std::strcmp(v, "throw-in") == 0))
+            transfers = std::strcmp(v, "transfer") == 0;
         else {
             Usage();
             return 2;
@@ -158,7 +162,7 @@ int main(int argc, char** argv) {
     std::vector<std::thread> threads;
     const auto t0 = std::chrono::steady_clock::now();
     for (int j = 0; j < jobs; ++j)
-        threads.emplace_back(PlayDeals, j, jobs, deals, seedBase, settings,
+        threads.emplace_back(PlayDeals, transfers, j, jobs, deals, seedBase, settings,
                              std::ref(tallies[std::size_t(j)]), std::ref(done));
     for (std::thread& t : threads)
         t.join();
@@ -183,9 +187,10 @@ int main(int argc, char** argv) {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     std::printf(
-        "deals %d x 2 seats, seeds %u..%u, %d job(s), %.1f s; samples %d, solver nodes %ld\n",
-        deals, seedBase, seedBase + std::uint32_t(deals) - 1, jobs, wall, settings.Samples,
-        settings.SolverNodes);
+        "%s game, deals %d x 2 seats, seeds %u..%u, %d job(s), %.1f s; samples %d, solver nodes "
+        "%ld\n",
+        transfers ? "transfer" : "throw-in", deals, seedBase, seedBase + std::uint32_t(deals) - 1,
+        jobs, wall, settings.Samples, settings.SolverNodes);
     std::printf("choices %zu: %zu solved exactly, %zu sampled, %zu played out (too big to "
                 "solve), the rest had one way to go\n",
                 all.Millis.size(), all.SolvedMillis.size(), all.SampledMillis.size(),
