@@ -20,6 +20,8 @@
 
 class QAction;
 class QMenu;
+class TClientArea;
+class TZoomView;
 
 // The main window. It shows the rules core's game and feeds it the person's actions; the
 // engine's members are thin and spread over the tfmain_*.cpp files by concern.
@@ -55,6 +57,12 @@ public:
     QMenu* N5 = nullptr;
     QAction* mmAbout = nullptr;
     QAction* mmRules = nullptr; // "Правила игры", F1, above "О программе"
+    // "Вид", between "Игра" and "?": the zoom (tfmain_zoom.cpp).
+    QMenu* N6 = nullptr;
+    QAction* mmZoomIn = nullptr;     // "Крупнее", Ctrl++ and Ctrl+=
+    QAction* mmZoomOut = nullptr;    // "Мельче", Ctrl+-
+    QAction* mmZoomNormal = nullptr; // "Обычный размер", Ctrl+0
+    QList<QAction*> mmZoomSizes;     // "100 %" ... "300 %", one checked: the setting
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +82,16 @@ private:
     void mmHintVisibleClick();
     void mmSpeedGameClick();
     void mmStrongGameClick();
+
+    // Zoom (tfmain_zoom.cpp)
+    void CreateViewMenu();
+    void SetZoom(int percent);
+    bool ZoomFits(int percent) const;
+    int LargestFittingZoom(int percent) const; // at most `percent`, at least 100
+    void FitZoomToScreen();
+    void UpdateZoomMenu();
+    void mmZoomClick(int percent);
+    void mmZoomStepClick(int direction);
 
     // Statistics (tfmain_statistic.cpp)
     void mmStatisticClick();
@@ -132,6 +150,12 @@ private:
     TGameState& State = FGame.P.State;
     bool& FirstBout = FGame.P.FirstBout;
 
+    // The client area (the hands and the table, in layout pixels) and, at a zoom other than
+    // 100 %, the view that shows it; the zoom in per cent.
+    TClientArea* FClient = nullptr;
+    TZoomView* FZoomView = nullptr;
+    int FZoom = 100;
+
     QMetaObject::Connection FStopConnection;
     int FHandlerDepth = 0;
     bool FCloseRequested = false;
@@ -143,7 +167,8 @@ private:
         uvDraw = 4,
         uvHint = 8,
         uvSpeed = 16,
-        uvStrong = 32
+        uvStrong = 32,
+        uvZoom = 64
     };
     std::uint8_t FUnreadValues = 0;
 };

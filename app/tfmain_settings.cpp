@@ -4,6 +4,7 @@
 #include "tfmain.h"
 
 #include "registry.h"
+#include "zoom.h"
 
 #include <QAction>
 
@@ -15,6 +16,7 @@ const QString DrawName = QStringLiteral("Draw");
 const QString HintName = QStringLiteral("NotHintVisible");
 const QString SpeedName = QStringLiteral("NotSpeedGame");
 const QString StrongName = QStringLiteral("StrongGame");
+const QString ZoomName = QStringLiteral("Zoom");
 } // namespace
 
 void TfMain::ReadWriteSettings(bool Save) {
@@ -23,7 +25,7 @@ void TfMain::ReadWriteSettings(bool Save) {
     if (!Save) {
         // Until each value has been read, it counts as unread; an error stops the load and
         // leaves the rest so.
-        FUnreadValues = uvWins | uvLose | uvDraw | uvHint | uvSpeed | uvStrong;
+        FUnreadValues = uvWins | uvLose | uvDraw | uvHint | uvSpeed | uvStrong | uvZoom;
         if (!reg.OpenKey(KeyPath, true))
             return;
         auto counter = [&](const QString& name, std::uint8_t bit, std::int32_t& field) {
@@ -49,6 +51,11 @@ void TfMain::ReadWriteSettings(bool Save) {
         if (reg.ValueExists(StrongName) && reg.ReadInteger(StrongName) != 0)
             mmStrongGameClick();
         FUnreadValues &= std::uint8_t(~uvStrong);
+        // The percentage: an offered size, or the largest below it; the largest that fits the
+        // screen when that one does not.
+        if (reg.ValueExists(ZoomName))
+            SetZoom(LargestFittingZoom(vesk::zoom::FromStored(reg.ReadInteger(ZoomName))));
+        FUnreadValues &= std::uint8_t(~uvZoom);
     } else {
         if (!reg.OpenKey(KeyPath, true))
             return;
@@ -67,6 +74,8 @@ void TfMain::ReadWriteSettings(bool Save) {
             reg.WriteInteger(SpeedName, mmSpeedGame->isChecked() ? 0 : 1);
         if (!(FUnreadValues & uvStrong))
             reg.WriteInteger(StrongName, mmStrongGame->isChecked() ? 1 : 0);
+        if (!(FUnreadValues & uvZoom))
+            reg.WriteInteger(ZoomName, FZoom);
     }
     reg.CloseKey();
 }

@@ -10,6 +10,7 @@
 #include "modal.h"
 #include "programicon.h"
 #include "screencentre.h"
+#include "zoom.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -73,6 +74,7 @@ void TfMain::CreateMenu() {
     N2 = N1->addSeparator();
     mmExit = N1->addAction(QStringLiteral("Выход"));
     mmExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    CreateViewMenu(); // "Вид"
     N5 = MainMenu->addMenu(QStringLiteral("&?"));
     mmRules = N5->addAction(QStringLiteral("Правила игры"));
     mmRules->setShortcut(QKeySequence(Qt::Key_F1));
@@ -111,7 +113,8 @@ void TfMain::CreateMenu() {
 }
 
 void TfMain::CreateLayout() {
-    auto* client = new QWidget(this);
+    auto* client = new TClientArea(this);
+    FClient = client;
     client->setFixedSize(590, 404);
     setCentralWidget(client);
 

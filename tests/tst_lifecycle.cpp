@@ -325,7 +325,7 @@ private slots:
             QCOMPARE(lines.value(next++), QByteArray("still open: Ctrl+X"));
         const QByteArray counters = lines.value(next++);
         QCOMPARE(lines.value(next++),
-                 QByteArray("writes: Wins Lose Draw NotHintVisible NotSpeedGame StrongGame"));
+                 QByteArray("writes: Wins Lose Draw NotHintVisible NotSpeedGame StrongGame Zoom"));
         QCOMPARE(lines.size(), next);
 
         // A game ended in the box counts once; nothing else changes a counter, and a dialog

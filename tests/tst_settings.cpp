@@ -122,7 +122,7 @@ private slots:
         Exit();
         QCOMPARE(Read(), Head + Dword("Draw", 7) + Dword("Wins", 0) + Dword("Lose", 0) +
                              Dword("NotHintVisible", 0) + Dword("NotSpeedGame", 0) +
-                             Dword("StrongGame", 0));
+                             Dword("StrongGame", 0) + Dword("Zoom", 100));
     }
 
     void hiddenHintShownByTheMenu() {
@@ -357,7 +357,8 @@ private slots:
                          "\"Draw\"=dword:00000000\r\n"
                          "\"NotHintVisible\"=dword:00000000\r\n"
                          "\"NotSpeedGame\"=dword:00000000\r\n"
-                         "\"StrongGame\"=dword:00000000\r\n");
+                         "\"StrongGame\"=dword:00000000\r\n"
+                         "\"Zoom\"=dword:00000064\r\n");
     }
 
     // A run that never reaches the window's destruction leaves the file as it was.

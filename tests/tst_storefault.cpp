@@ -40,14 +40,15 @@ public:
 namespace {
 
 const QString Key = QStringLiteral("Software\\Tovrel");
-const char* const Names[] = {"Wins",           "Lose",         "Draw",
-                             "NotHintVisible", "NotSpeedGame", "StrongGame"};
+const char* const Names[] = {"Wins",         "Lose",       "Draw", "NotHintVisible",
+                             "NotSpeedGame", "StrongGame", "Zoom"};
+constexpr int Count = int(std::size(Names));
 
-using Values = std::array<quint32, 6>; // in the order the window stores them
+using Values = std::array<quint32, Count>; // in the order the window stores them
 
 QByteArray Stored(const Values& v, const QByteArray& extra = {}) {
     QByteArray out = Head + extra;
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < Count; ++i)
         out += Dword(Names[i], v[i]);
     return out;
 }
@@ -86,7 +87,7 @@ int StoreChild(const QByteArray& scenario, TStep at) {
     return 3;
 }
 
-// Child: the main window loads, changes all six values, and is killed while it stores the
+// Child: the main window loads, changes all seven values (the zoom to 125 %), and is killed while it stores the
 // value numbered `index` (0 = Wins), at `at`.
 int WindowStoreChild(int index, TStep at) {
     auto* w = new TfMain;
@@ -96,6 +97,7 @@ int WindowStoreChild(int index, TStep at) {
     w->mmHintVisible->trigger();
     w->mmSpeedGame->trigger();
     w->mmStrongGame->trigger();
+    w->mmZoomSizes[1]->trigger();
     TRegistry::SetStepHook([at, target = QString::fromLatin1(Names[index])](
                                TStep s, const QString& n) { KillAt(s, n, at, target); });
     delete w;
@@ -259,19 +261,19 @@ private slots:
     void killedWhileTheWindowStores_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<TStep>("step");
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < Count; ++i) {
             QTest::addRow("%s half written", Names[i]) << i << TStep::PartWritten;
             QTest::addRow("%s renamed", Names[i]) << i << TStep::Replaced;
         }
     }
 
-    // The window stores its six values one write each: a kill part-way leaves the values
+    // The window stores its seven values one write each: a kill part-way leaves the values
     // written before it new, the rest old, and the file whole.
     void killedWhileTheWindowStores() {
         QFETCH(int, index);
         QFETCH(TStep, step);
-        const Values before = {4, 2, 1, 0, 0, 0};
-        const Values changed = {5, 6, 7, 1, 1, 1};
+        const Values before = {4, 2, 1, 0, 0, 0, 100};
+        const Values changed = {5, 6, 7, 1, 1, 1, 125};
         Write(Stored(before));
         QCOMPARE(RunKilled({QStringLiteral("window"), QString::number(index),
                             QString::number(int(step))}),
@@ -303,7 +305,7 @@ private slots:
         QFETCH(QStringList, secondChanges);
         QFETCH(bool, firstExitsFirst);
         const QByteArray extra = "\"Player\"=\"Аня\"\n";
-        const Values before = {4, 2, 1, 0, 0, 0};
+        const Values before = {4, 2, 1, 0, 0, 0, 100};
         Write(Stored(before, extra));
 
         QProcess runs[2];
@@ -350,7 +352,7 @@ private slots:
         QCOMPARE(Read(), Stored(expected, extra));
         TRegistry reg;
         QVERIFY(reg.OpenKey(Key, false));
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < Count; ++i)
             QCOMPARE(quint32(reg.ReadInteger(QLatin1String(Names[i]))), expected[i]);
     }
 };

@@ -1,0 +1,176 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "zoom.h"
+
+#include <QAccessibleWidget>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QtMath>
+
+#include <functional>
+
+namespace vesk::zoom {
+
+const QList<int>& Levels() {
+    static const QList<int> levels = {100, 125, 150, 175, 200, 250, 300};
+    return levels;
+}
+
+int FromStored(qint64 stored) {
+    int level = Levels().first();
+    for (int l : Levels())
+        if (l <= stored)
+            level = l;
+    return level;
+}
+
+int Step(int percent, int direction, const std::function<bool(int)>& fits) {
+    const QList<int>& levels = Levels();
+    if (direction > 0) {
+        for (int l : levels)
+            if (l > percent && fits(l))
+                return l;
+    } else {
+        for (auto it = levels.rbegin(); it != levels.rend(); ++it)
+            if (*it < percent && fits(*it))
+                return *it;
+    }
+    return percent;
+}
+
+QSize Scaled(QSize layout, int percent) {
+    return QSize(qRound(layout.width() * percent / 100.0),
+                 qRound(layout.height() * percent / 100.0));
+}
+
+} // namespace vesk::zoom
+
+TZoomView::TZoomView(QWidget* parent) : QGraphicsView(parent) {
+    setScene(new QGraphicsScene(this));
+    setFrameStyle(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTransformationAnchor(QGraphicsView::NoAnchor);
+    setResizeAnchor(QGraphicsView::NoAnchor);
+    setCacheMode(QGraphicsView::CacheNone);
+    setOptimizationFlag(QGraphicsView::DontAdjustForAntialiasing, true);
+    setOptimizationFlag(QGraphicsView::DontSavePainterState, true);
+    // Past the last whole pixel of a zoom such as 125 % (590 x 1.25 = 737.5) the view shows its
+    // own ground: the light edge of the panels' bevel, which it continues.
+    setBackgroundBrush(palette().color(QPalette::Light));
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+TZoomView::~TZoomView() {
+    // The proxy deletes the widget it holds, as the window would have deleted its client area:
+    // nothing to do, whoever holds it.
+}
+
+void TZoomView::SetClient(QWidget* client) {
+    if (client == FClient)
+        return;
+    if (FProxy) {
+        QWidget* old = FClient;
+        if (old)
+            old->hide(); // or it shows as a window of its own once the proxy lets it go
+        FProxy->setWidget(nullptr);
+        scene()->removeItem(FProxy);
+        delete FProxy;
+        FProxy = nullptr;
+        if (old)
+            old->setParent(nullptr);
+    }
+    FClient = client;
+    if (!client)
+        return;
+    client->setParent(nullptr);
+    FProxy = scene()->addWidget(client);
+    FProxy->setPos(0, 0);
+    const QRectF area(QPointF(0, 0), QSizeF(client->size()));
+    scene()->setSceneRect(area);
+    setSceneRect(area);
+    SetZoom(FPercent);
+}
+
+void TZoomView::SetZoom(int percent) {
+    FPercent = percent;
+    const qreal z = percent / 100.0;
+    setTransform(QTransform::fromScale(z, z));
+    if (FClient)
+        setFixedSize(vesk::zoom::Scaled(FClient->size(), percent));
+}
+
+QRectF TZoomView::MapFromClient(const QWidget* w, const QRectF& r) const {
+    if (!FClient || !FProxy || (w != FClient && !FClient->isAncestorOf(w)))
+        return {};
+    const QRectF inClient(w->mapTo(FClient, r.topLeft()), r.size());
+    return viewportTransform().mapRect(FProxy->sceneTransform().mapRect(inClient));
+}
+
+TZoomView* TZoomView::ShowingWidget(const QWidget* w) {
+    if (!w)
+        return nullptr;
+    const QGraphicsProxyWidget* proxy = w->window()->graphicsProxyWidget();
+    if (!proxy || !proxy->scene())
+        return nullptr;
+    for (QGraphicsView* view : proxy->scene()->views())
+        if (auto* zoom = qobject_cast<TZoomView*>(view))
+            return zoom;
+    return nullptr;
+}
+
+namespace {
+// The view holds the client area as its one child, where a window holds its central widget.
+class TZoomViewAccessible : public QAccessibleWidget {
+public:
+    explicit TZoomViewAccessible(TZoomView* view) : QAccessibleWidget(view, QAccessible::Pane) {}
+
+    TZoomView* View() const { return static_cast<TZoomView*>(object()); }
+    int childCount() const override { return View()->Client() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override {
+        QWidget* client = View()->Client();
+        return index == 0 && client ? QAccessible::queryAccessibleInterface(client) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() && child->object() == View()->Client() ? 0 : -1;
+    }
+};
+
+// The client area's parent is the view that shows it; its place on the screen is where the
+// view shows it, at the zoom's size.
+class TClientAccessible : public QAccessibleWidget {
+public:
+    explicit TClientAccessible(QWidget* client) : QAccessibleWidget(client, QAccessible::Client) {}
+
+    QAccessibleInterface* parent() const override {
+        if (TZoomView* view = TZoomView::ShowingWidget(widget()))
+            return QAccessible::queryAccessibleInterface(view);
+        return QAccessibleWidget::parent();
+    }
+    QRect rect() const override {
+        if (!TZoomView::ShowingWidget(widget()))
+            return QAccessibleWidget::rect();
+        const QPoint from = widget()->mapToGlobal(QPoint(0, 0));
+        const QPoint to = widget()->mapToGlobal(QPoint(widget()->width(), widget()->height()));
+        return QRect(from, to - QPoint(1, 1));
+    }
+};
+
+QAccessibleInterface* ZoomAccessibleFactory(const QString& classname, QObject* object) {
+    if (classname == QLatin1String("TZoomView"))
+        return new TZoomViewAccessible(static_cast<TZoomView*>(object));
+    if (classname == QLatin1String("TClientArea"))
+        return new TClientAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+} // namespace
+
+void InstallZoomAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(ZoomAccessibleFactory);
+        return true;
+    }();
+    (void)installed;
+}
