@@ -163,7 +163,9 @@ void TfMain::SetZoom(int percent) {
     // area is shown changes, never what it holds.
     QWidget* const focused = QApplication::focusWidget();
     QPointer<QWidget> focus = FClient->focusWidget();
-    const bool hadFocus = focused && (focused == FClient || FClient->isAncestorOf(focused));
+    // Inside a zoom the window's focus is the view's, and the client area's own is within it.
+    const bool hadFocus = focused && (focused == FClient || FClient->isAncestorOf(focused) ||
+                                      (FZoomView && focused == FZoomView));
     const QRect before = frameGeometry();
     if (!zoomed) {
         TZoomView* view = FZoomView;
@@ -181,6 +183,7 @@ void TfMain::SetZoom(int percent) {
         FZoomView->SetClient(FClient);
         setCentralWidget(FZoomView);
         FClient->show();
+        FZoomView->show(); // now, or the window is laid out without it
     } else {
         FZoomView->SetZoom(percent);
     }

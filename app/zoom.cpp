@@ -3,7 +3,10 @@
 
 #include "zoom.h"
 
+#include "screenrect.h"
+
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QtMath>
@@ -61,6 +64,7 @@ TZoomView::TZoomView(QWidget* parent) : QGraphicsView(parent) {
     // own ground: the light edge of the panels' bevel, which it continues.
     setBackgroundBrush(palette().color(QPalette::Light));
     setFocusPolicy(Qt::StrongFocus);
+    qApp->installEventFilter(this);
 }
 
 TZoomView::~TZoomView() {
@@ -92,6 +96,19 @@ void TZoomView::SetClient(QWidget* client) {
     scene()->setSceneRect(area);
     setSceneRect(area);
     SetZoom(FPercent);
+}
+
+bool TZoomView::eventFilter(QObject* watched, QEvent* event) {
+    // The widgets of the client area take the focus inside the view, where Qt tells no screen
+    // reader of it: the view tells, as the window would have.
+    if (event->type() == QEvent::FocusIn && FClient && watched->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(watched);
+        if ((w == FClient || FClient->isAncestorOf(w)) && hasFocus() && QAccessible::isActive()) {
+            QAccessibleEvent focus(w, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
+    return false;
 }
 
 void TZoomView::SetZoom(int percent) {
@@ -136,6 +153,25 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override {
         return child && child->object() && child->object() == View()->Client() ? 0 : -1;
     }
+    // The keyboard is the client area's widget's that has the focus there, not the view's.
+    QAccessibleInterface* focusChild() const override {
+        if (QWidget* focus = FocusInClient())
+            return QAccessible::queryAccessibleInterface(focus);
+        return QAccessibleWidget::focusChild();
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (FocusInClient())
+            s.focused = false;
+        return s;
+    }
+
+private:
+    QWidget* FocusInClient() const {
+        QWidget* client = View()->Client();
+        QWidget* focus = client ? client->focusWidget() : nullptr;
+        return focus && View()->hasFocus() ? focus : nullptr;
+    }
 };
 
 // The client area's parent is the view that shows it; its place on the screen is where the
@@ -152,9 +188,7 @@ public:
     QRect rect() const override {
         if (!TZoomView::ShowingWidget(widget()))
             return QAccessibleWidget::rect();
-        const QPoint from = widget()->mapToGlobal(QPoint(0, 0));
-        const QPoint to = widget()->mapToGlobal(QPoint(widget()->width(), widget()->height()));
-        return QRect(from, to - QPoint(1, 1));
+        return ScreenRect(widget());
     }
 };
 

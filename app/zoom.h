@@ -65,6 +65,9 @@ public:
     // The view in which a widget of some client area is shown, if any.
     static TZoomView* ShowingWidget(const QWidget* w);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QPointer<QWidget> FClient;
     QGraphicsProxyWidget* FProxy = nullptr;
