@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
+#include <QPainter>
 #include <QtMath>
 
 #include <functional>
@@ -47,6 +48,11 @@ QSize Scaled(QSize layout, int percent) {
                  qRound(layout.height() * percent / 100.0));
 }
 
+void KeepLargeGlyphs() {
+    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
+        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "160");
+}
+
 } // namespace vesk::zoom
 
 TZoomView::TZoomView(QWidget* parent) : QGraphicsView(parent) {
@@ -60,9 +66,13 @@ TZoomView::TZoomView(QWidget* parent) : QGraphicsView(parent) {
     setCacheMode(QGraphicsView::CacheNone);
     setOptimizationFlag(QGraphicsView::DontAdjustForAntialiasing, true);
     setOptimizationFlag(QGraphicsView::DontSavePainterState, true);
-    // Past the last whole pixel of a zoom such as 125 % (590 x 1.25 = 737.5) the view shows its
-    // own ground: the light edge of the panels' bevel, which it continues.
-    setBackgroundBrush(palette().color(QPalette::Light));
+    // The client area covers the view but for the last pixel of a zoom such as 125 %
+    // (590 x 1.25 = 737.5): nothing under it is painted (neither the view's ground nor the
+    // window's), only that pixel (drawBackground).
+    setBackgroundBrush(Qt::NoBrush);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     qApp->installEventFilter(this);
 }
@@ -96,6 +106,25 @@ void TZoomView::SetClient(QWidget* client) {
     scene()->setSceneRect(area);
     setSceneRect(area);
     SetZoom(FPercent);
+}
+
+void TZoomView::drawBackground(QPainter* painter, const QRectF&) {
+    // In device pixels: the right column and bottom row the client area covers only in part
+    // take the light edge of the panels' bevel, which they continue.
+    const QRectF client = viewportTransform().mapRect(sceneRect());
+    const int right = qFloor(client.right());
+    const int bottom = qFloor(client.bottom());
+    const QRect all = viewport()->rect();
+    if (right >= all.right() + 1 && bottom >= all.bottom() + 1)
+        return;
+    painter->save();
+    painter->resetTransform();
+    const QColor edge = palette().color(QPalette::Light);
+    if (right < all.right() + 1)
+        painter->fillRect(QRect(right, 0, all.right() + 1 - right, all.height()), edge);
+    if (bottom < all.bottom() + 1)
+        painter->fillRect(QRect(0, bottom, all.width(), all.bottom() + 1 - bottom), edge);
+    painter->restore();
 }
 
 bool TZoomView::eventFilter(QObject* watched, QEvent* event) {
