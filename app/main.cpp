@@ -5,7 +5,6 @@
 #include "identity.h"
 #include "termination.h"
 #include "tfmain.h"
-#include "zoom.h"
 
 #include <QApplication>
 
@@ -18,7 +17,6 @@ int main(int argc, char* argv[]) {
     if (const auto rc = AnswerWithoutWindow(options, arguments.value(0)))
         return *rc;
 
-    vesk::zoom::KeepLargeGlyphs();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Игра в Веска"));
     ApplyIdentity();

@@ -48,11 +48,6 @@ QSize Scaled(QSize layout, int percent) {
                  qRound(layout.height() * percent / 100.0));
 }
 
-void KeepLargeGlyphs() {
-    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "160");
-}
-
 } // namespace vesk::zoom
 
 TZoomView::TZoomView(QWidget* parent) : QGraphicsView(parent) {

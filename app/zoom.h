@@ -32,11 +32,6 @@ int Step(int percent, int direction, const std::function<bool(int)>& fits);
 // The window pixels a layout size takes at a zoom: rounded to whole pixels.
 QSize Scaled(QSize layout, int percent);
 
-// Before the application object: Qt draws glyphs larger than 64 device pixels as outlines at
-// every paint, and the zoomed message line (24 pixels at 300 %, times a dense screen's ratio)
-// is larger. Lets Qt keep glyphs up to 160 pixels, unless the environment says otherwise.
-void KeepLargeGlyphs();
-
 } // namespace vesk::zoom
 
 // The client area of the main window: a plain widget that holds the hands and the table. Its

@@ -5,7 +5,6 @@
 // program's start-up, shutdown and memory as whole processes under a real X server.
 #include "gamedriver.h"
 #include "headless.h"
-#include "zoom.h"
 
 #include <QAction>
 #include <QApplication>
@@ -339,7 +338,6 @@ int main(int argc, char** argv) {
     // The player's own statistics and settings stay out of it.
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-    vesk::zoom::KeepLargeGlyphs(); // as the program's entry
     QApplication app(argc, argv);
     for (int i = 1; i < argc; ++i)
         if (std::strncmp(argv[i], "--profile-games=", 16) == 0)

@@ -6,14 +6,12 @@
 #include "startupprobe.h"
 #include "termination.h"
 #include "tfmain.h"
-#include "zoom.h"
 
 #include <QApplication>
 
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    vesk::zoom::KeepLargeGlyphs(); // as the program's entry
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Игра в Веска"));
     auto* window = new TfMain;

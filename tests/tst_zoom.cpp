@@ -739,6 +739,14 @@ private slots:
             ++checked;
         }
         QVERIFY(checked >= 4);
+        // The message line's white text is there at every size (Qt draws glyphs past 64 pixels
+        // as outlines; the label keeps them as a picture), in proportion to the zoom's area.
+        const QRect line = Rounded(InWindow(*w, w->lMessage).translated(-origin));
+        int white = 0;
+        for (int y = line.top(); y <= line.bottom(); ++y)
+            for (int x = line.left(); x <= line.right(); ++x)
+                white += qGray(shown.pixel(x, y)) > 200;
+        QVERIFY2(white > 150 * level * level / 10000, qPrintable(QString::number(white)));
         // Only the faces of this size are kept.
         QVERIFY(CardPictures::KeptFaces() <= 36);
     }
