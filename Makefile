@@ -82,7 +82,7 @@ differential: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=86400000 XDG_CONFIG_HOME=$$(mktemp -d) VESK_DIFF_GAMES=$(DIFF_GAMES) ./tests/tst_differential
 
 bench: build
-	QT_QPA_PLATFORM=offscreen xvfb-run -a -s '-screen 0 1024x768x24' $(BUILD)/bench/bench_vesk
+	QT_QPA_PLATFORM=offscreen xvfb-run -a -s '-screen 0 2560x1600x24' $(BUILD)/bench/bench_vesk
 
 # The strong player against the computer's own rules: DEALS seeded deals, each from both seats,
 # in the VARIANT throw-in (the default) or transfer.

@@ -3,6 +3,8 @@
 
 #include "messageaccessible.h"
 
+#include "screenrect.h"
+
 #include <QAccessibleWidget>
 #include <QLabel>
 
@@ -17,6 +19,9 @@ class TMessageAccessible : public QAccessibleWidget {
 public:
     explicit TMessageAccessible(QLabel* label)
         : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    // Where the screen shows it, also on a zoomed table.
+    QRect rect() const override { return ScreenRect(widget()); }
 
     QString text(QAccessible::Text t) const override {
         const QString message = static_cast<const QLabel*>(object())->text().trimmed();

@@ -3,6 +3,8 @@
 
 #include "messagelabel.h"
 
+#include "devicepixels.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
@@ -47,10 +49,43 @@ void TMessageLabel::paintEvent(QPaintEvent* event) {
     if (!event->region().intersects(TextArea()))
         return;
     QPainter p(this);
+    const qreal scale = DevicePixels::ScaleOf(p);
+    if (scale > 0 && font().pixelSize() * scale > 64 && PaintLarge(p))
+        return;
     if (!PaintKept(p)) {
         p.end();
         QLabel::paintEvent(event);
     }
+}
+
+bool TMessageLabel::PaintLarge(QPainter& p) {
+    const QRect area = TextArea() & rect();
+    if (area.isEmpty())
+        return true;
+    const QRect device = DevicePixels::Covered(p, QRectF(area));
+    // The picture's pixels lie where the device's would: the same transform, moved.
+    const QTransform at =
+        p.deviceTransform() * QTransform::fromTranslate(-device.x(), -device.y());
+    const QColor colour = palette().color(foregroundRole());
+    if (FLarge.isNull() || FLargeText != text() || FLargeFont != font() ||
+        FLargeColour != colour || FLargeTransform != at || FLarge.size() != device.size()) {
+        QImage picture(device.size(), QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::transparent);
+        QPainter ip(&picture);
+        ip.setTransform(at);
+        ip.setRenderHints(p.renderHints());
+        if (!PaintKept(ip))
+            return false;
+        ip.end();
+        FLarge = picture;
+        FLargeText = text();
+        FLargeFont = font();
+        FLargeColour = colour;
+        FLargeTransform = at;
+    }
+    DevicePixels::TDeviceSpace space(p);
+    p.drawImage(device.topLeft(), FLarge);
+    return true;
 }
 
 bool TMessageLabel::PaintKept(QPainter& p) {

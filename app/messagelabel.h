@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QHash>
+#include <QImage>
 #include <QLabel>
 #include <QTextLayout>
 
@@ -27,6 +28,10 @@ private:
     // Draws the text from a kept layout, as QLabel and the style would draw it; false when
     // this label's text or settings are not the plain single line that this covers.
     bool PaintKept(QPainter& p);
+    // Under a painter that scales the font past the size Qt keeps glyphs for (64 device
+    // pixels: a zoomed table), the text drawn once as outlines into a picture at device
+    // resolution, copied at every paint; false when the text is not what PaintKept draws.
+    bool PaintLarge(QPainter& p);
 
 private:
     // The areas of the texts shown so far: the game writes a handful of messages again and
@@ -38,4 +43,10 @@ private:
     // The last text laid out, for the font it was laid out in.
     std::unique_ptr<QTextLayout> FLayout;
     QFont FLayoutFont;
+    // The large text's picture, for the text, font, colour and device transform it was drawn at.
+    QImage FLarge;
+    QString FLargeText;
+    QFont FLargeFont;
+    QColor FLargeColour;
+    QTransform FLargeTransform;
 };

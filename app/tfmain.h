@@ -24,6 +24,8 @@ class QAction;
 class QMenu;
 class TStrongPolicy;
 class TWindowView;
+class TClientArea;
+class TZoomView;
 
 // The main window. It shows the rules core's game and feeds it the person's actions; the
 // engine's members are thin and spread over the tfmain_*.cpp files by concern.
@@ -60,6 +62,12 @@ public:
     QMenu* N5 = nullptr;
     QAction* mmAbout = nullptr;
     QAction* mmRules = nullptr; // "Правила игры", F1, above "О программе"
+    // "Вид", between "Игра" and "?": the zoom (tfmain_zoom.cpp).
+    QMenu* N6 = nullptr;
+    QAction* mmZoomIn = nullptr;     // "Крупнее", Ctrl++ and Ctrl+=
+    QAction* mmZoomOut = nullptr;    // "Мельче", Ctrl+-
+    QAction* mmZoomNormal = nullptr; // "Обычный размер", Ctrl+0
+    QList<QAction*> mmZoomSizes;     // "100 %" ... "300 %", one checked: the setting
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -80,6 +88,16 @@ private:
     void mmSpeedGameClick();
     void mmStrongGameClick();
     void mmTransferGameClick();
+
+    // Zoom (tfmain_zoom.cpp)
+    void CreateViewMenu();
+    void SetZoom(int percent);
+    bool ZoomFits(int percent) const;
+    int LargestFittingZoom(int percent) const; // at most `percent`, at least 100
+    void FitZoomToScreen();
+    void UpdateZoomMenu();
+    void mmZoomClick(int percent);
+    void mmZoomStepClick(int direction);
 
     // Statistics (tfmain_statistic.cpp)
     void mmStatisticClick();
@@ -150,12 +168,18 @@ private:
     TGameState& State = FGame.P.State;
     bool& FirstBout = FGame.P.FirstBout;
 
+    // The client area (the hands and the table, in layout pixels) and, at a zoom other than
+    // 100 %, the view that shows it; the zoom in per cent.
+    TClientArea* FClient = nullptr;
+    TZoomView* FZoomView = nullptr;
+    int FZoom = 100;
+
     QMetaObject::Connection FStopConnection;
     int FHandlerDepth = 0;
     bool FCloseRequested = false;
     // Which stored settings the load could not read; they are not overwritten at exit unless
     // changed meanwhile.
-    enum : std::uint8_t { uvHint = 8, uvSpeed = 16, uvStrong = 32, uvTransfer = 64 };
+    enum : std::uint8_t { uvHint = 8, uvSpeed = 16, uvStrong = 32, uvTransfer = 64, uvZoom = 128 };
     std::uint8_t FUnreadValues = 0;
 };
 

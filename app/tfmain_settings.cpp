@@ -4,6 +4,7 @@
 #include "tfmain.h"
 
 #include "registry.h"
+#include "zoom.h"
 
 #include <QAction>
 
@@ -13,6 +14,7 @@ const QString HintName = QStringLiteral("NotHintVisible");
 const QString SpeedName = QStringLiteral("NotSpeedGame");
 const QString StrongName = QStringLiteral("StrongGame");
 const QString TransferName = QStringLiteral("TransferGame");
+const QString ZoomName = QStringLiteral("Zoom");
 } // namespace
 
 void TfMain::ReadWriteSettings(bool Save) {
@@ -21,7 +23,7 @@ void TfMain::ReadWriteSettings(bool Save) {
     if (!Save) {
         // Until each value has been read, it counts as unread; an error stops the load and
         // leaves the rest so.
-        FUnreadValues = uvHint | uvSpeed | uvStrong | uvTransfer;
+        FUnreadValues = uvHint | uvSpeed | uvStrong | uvTransfer | uvZoom;
         FScore.ForgetLoad();
         if (!reg.OpenKey(KeyPath, true))
             return;
@@ -44,6 +46,11 @@ void TfMain::ReadWriteSettings(bool Save) {
         if (reg.ValueExists(TransferName) && reg.ReadInteger(TransferName) != 0)
             mmTransferGameClick();
         FUnreadValues &= std::uint8_t(~uvTransfer);
+        // The percentage: an offered size, or the largest below it; the largest that fits the
+        // screen when that one does not.
+        if (reg.ValueExists(ZoomName))
+            SetZoom(LargestFittingZoom(vesk::zoom::FromStored(reg.ReadInteger(ZoomName))));
+        FUnreadValues &= std::uint8_t(~uvZoom);
     } else {
         if (!reg.OpenKey(KeyPath, true))
             return;
@@ -57,6 +64,8 @@ void TfMain::ReadWriteSettings(bool Save) {
             reg.WriteInteger(StrongName, mmStrongGame->isChecked() ? 1 : 0);
         if (!(FUnreadValues & uvTransfer))
             reg.WriteInteger(TransferName, mmTransferGame->isChecked() ? 1 : 0);
+        if (!(FUnreadValues & uvZoom))
+            reg.WriteInteger(ZoomName, FZoom);
     }
     reg.CloseKey();
 }

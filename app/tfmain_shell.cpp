@@ -12,6 +12,7 @@
 #include "screencentre.h"
 #include "strong.h"
 #include "windowview.h"
+#include "zoom.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -77,6 +78,7 @@ void TfMain::CreateMenu() {
     N2 = N1->addSeparator();
     mmExit = N1->addAction(QStringLiteral("Выход"));
     mmExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    CreateViewMenu(); // "Вид"
     N5 = MainMenu->addMenu(QStringLiteral("&?"));
     mmRules = N5->addAction(QStringLiteral("Правила игры"));
     mmRules->setShortcut(QKeySequence(Qt::Key_F1));
@@ -121,7 +123,8 @@ void TfMain::CreateMenu() {
 }
 
 void TfMain::CreateLayout() {
-    auto* client = new QWidget(this);
+    auto* client = new TClientArea(this);
+    FClient = client;
     client->setFixedSize(590, 404);
     setCentralWidget(client);
 

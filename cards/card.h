@@ -10,6 +10,7 @@
 #include <QPen>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -65,6 +66,8 @@ public:
 
     QImage FaceBitmap;   // the face picture, 71 x 96 at ratio 1
     QImage FaceBitmap2x; // the same face at twice the size, for dense screens (may be null)
+    // Shown at any other scale (a zoomed table, a screen of another density), a face comes
+    // from the pictures made for that size (cardpicture.h) and a back is drawn at it.
     int Index = -1;
     bool IsTrump = false;
     bool Selected = false;
@@ -86,6 +89,9 @@ protected:
 private:
     void PaintFace(QPainter& p);
     void PaintBack(QPainter& p);
+    // Under a painter that scales: pictures made for the device pixels the card covers.
+    void PaintFaceAt(QPainter& p, const std::array<QColor, 4>& corners); // tl, tr, bl, br
+    void PaintBackAt(QPainter& p);
     // What the parent shows at a point of its client area; invalid when it shows nothing there.
     QColor ParentColorAt(QPoint at) const;
 

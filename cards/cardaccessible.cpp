@@ -6,6 +6,7 @@
 #include "cardbatch.h"
 #include "gameplace.h"
 #include "playerplace.h"
+#include "screenrect.h"
 
 #include <QAccessibleWidget>
 
@@ -19,6 +20,9 @@ const char* const SuitNames[4] = {"трефы", "бубны", "черви", "п�
 class TCardAccessible : public QAccessibleWidget {
 public:
     explicit TCardAccessible(TCard* card) : QAccessibleWidget(card, QAccessible::Graphic) {}
+
+    // Where the screen shows it, also on a zoomed table.
+    QRect rect() const override { return ScreenRect(widget()); }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
@@ -44,6 +48,9 @@ template <typename Place, QString (*Name)(const Place*)>
 class TPlaceAccessible : public QAccessibleWidget {
 public:
     explicit TPlaceAccessible(Place* place) : QAccessibleWidget(place, QAccessible::Grouping) {}
+
+    // Where the screen shows it, also on a zoomed table.
+    QRect rect() const override { return ScreenRect(widget()); }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)

@@ -3,7 +3,10 @@
 
 #include "panel.h"
 
+#include "devicepixels.h"
 #include "winframe.h"
+
+#include <algorithm>
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -31,17 +34,34 @@ void TPanel::paintEvent(QPaintEvent* event) {
         return;
     QStyleOptionFrame opt;
     initStyleOption(&opt);
-    if (PlainBevel(opt, p))
+    if (PlainBevel(opt, p)) {
         DrawWinPanelFrame(p, opt.rect, opt.palette, frameShadow() == QFrame::Sunken);
-    else
+    } else if (ScaledBevel(opt, p)) {
+        // Scaled (a zoomed table, a dense screen): the same bevel in device pixels, each line
+        // the scale's whole number of pixels wide, so that all four sides match.
+        const QRect device = DevicePixels::Covered(p, QRectF(opt.rect));
+        const int line = std::max(1, qRound(DevicePixels::ScaleOf(p)));
+        DevicePixels::TDeviceSpace space(p);
+        DrawWinPanelFrame(p, device, opt.palette, frameShadow() == QFrame::Sunken, line);
+    } else {
         drawFrame(&p);
+    }
+}
+
+bool TPanel::ScaledBevel(const QStyleOptionFrame& opt, const QPainter& p) const {
+    return DevicePixels::ScaleOf(p) > 0 && StyleBevel(opt);
 }
 
 bool TPanel::PlainBevel(const QStyleOptionFrame& opt, const QPainter& p) const {
     // The styles that draw this frame with qDrawWinPanel, unscaled (a dense screen or a scaled
     // render draws its lines thinner) and in solid colours; anything else goes the style's way.
-    if (frameShape() != QFrame::WinPanel || frameShadow() == QFrame::Plain ||
-        p.device()->devicePixelRatio() != 1 || p.deviceTransform().type() > QTransform::TxTranslate)
+    if (p.device()->devicePixelRatio() != 1 || p.deviceTransform().type() > QTransform::TxTranslate)
+        return false;
+    return StyleBevel(opt);
+}
+
+bool TPanel::StyleBevel(const QStyleOptionFrame& opt) const {
+    if (frameShape() != QFrame::WinPanel || frameShadow() == QFrame::Plain)
         return false;
     const QString name = style()->name();
     if (name.compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0 &&

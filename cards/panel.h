@@ -26,6 +26,10 @@ protected:
 private:
     // Whether the frame is the style's plain window bevel, which the panel draws itself.
     bool PlainBevel(const QStyleOptionFrame& opt, const QPainter& p) const;
+    // Whether it is that bevel under a painter that scales, drawn then in device pixels.
+    bool ScaledBevel(const QStyleOptionFrame& opt, const QPainter& p) const;
+    // The style's plain window bevel in solid colours, at whatever scale.
+    bool StyleBevel(const QStyleOptionFrame& opt) const;
 
     QColor FGround;
 };

@@ -325,8 +325,8 @@ private slots:
             QCOMPARE(lines.value(next++), QByteArray("still open: Ctrl+X"));
         const QByteArray counters = lines.value(next++);
         QCOMPARE(lines.value(next++),
-                 QByteArray(
-                     "writes: Wins Lose Draw NotHintVisible NotSpeedGame StrongGame TransferGame"));
+                 QByteArray("writes: Wins Lose Draw NotHintVisible NotSpeedGame StrongGame "
+                            "TransferGame Zoom"));
         QCOMPARE(lines.size(), next);
 
         // A game ended in the box counts once; nothing else changes a counter, and a dialog

@@ -119,10 +119,36 @@ private slots:
                               : i->text() + " " + i->shortcut().toString() + " " +
                                     (i->isCheckable() ? (i->isChecked() ? "on" : "off") : ""));
         }
-        QCOMPARE(items,
-                 (QStringList{"Игра", "Новая игра F2 ", "-", "Подсказка  on", "Быстпрая игра  on",
-                              "Сильный соперник  off", "Переводной  off", "-", "Статистика... F3 ",
-                              "-", "Выход Ctrl+X ", "&?", "Правила игры F1 ", "О программе  "}));
+        QCOMPARE(items, (QStringList{"Игра",
+                                     "Новая игра F2 ",
+                                     "-",
+                                     "Подсказка  on",
+                                     "Быстпрая игра  on",
+                                     "Сильный соперник  off",
+                                     "Переводной  off",
+                                     "-",
+                                     "Статистика... F3 ",
+                                     "-",
+                                     "Выход Ctrl+X ",
+                                     "Вид",
+                                     "Крупнее Ctrl++ ",
+                                     "Мельче Ctrl+- ",
+                                     "Обычный размер Ctrl+0 ",
+                                     "-",
+                                     "100 %  on",
+                                     "125 %  off",
+                                     "150 %  off",
+                                     "175 %  off",
+                                     "200 %  off",
+                                     "250 %  off",
+                                     "300 %  off",
+                                     "&?",
+                                     "Правила игры F1 ",
+                                     "О программе  "}));
+        // Both of the desktop's keys for "larger".
+        QCOMPARE(w->mmZoomIn->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                                      QKeySequence(Qt::CTRL | Qt::Key_Equal)}));
     }
 
     void checksChangeOncePerChoice() {

@@ -122,7 +122,8 @@ private slots:
         Exit();
         QCOMPARE(Read(), Head + Dword("Draw", 7) + Dword("Wins", 0) + Dword("Lose", 0) +
                              Dword("NotHintVisible", 0) + Dword("NotSpeedGame", 0) +
-                             Dword("StrongGame", 0) + Dword("TransferGame", 0));
+                             Dword("StrongGame", 0) + Dword("TransferGame", 0) +
+                             Dword("Zoom", 100));
     }
 
     void hiddenHintShownByTheMenu() {
@@ -371,7 +372,8 @@ private slots:
                          "\"NotHintVisible\"=dword:00000000\r\n"
                          "\"NotSpeedGame\"=dword:00000000\r\n"
                          "\"StrongGame\"=dword:00000000\r\n"
-                         "\"TransferGame\"=dword:00000000\r\n");
+                         "\"TransferGame\"=dword:00000000\r\n"
+                         "\"Zoom\"=dword:00000064\r\n");
     }
 
     // A run that never reaches the window's destruction leaves the file as it was.

@@ -40,8 +40,8 @@ public:
 namespace {
 
 const QString Key = QStringLiteral("Software\\Tovrel");
-const char* const Names[] = {"Wins",         "Lose",       "Draw",        "NotHintVisible",
-                             "NotSpeedGame", "StrongGame", "TransferGame"};
+const char* const Names[] = {"Wins",         "Lose",       "Draw",         "NotHintVisible",
+                             "NotSpeedGame", "StrongGame", "TransferGame", "Zoom"};
 constexpr int StoredCount = int(std::size(Names));
 
 using Values = std::array<quint32, StoredCount>; // in the order the window stores them
@@ -87,8 +87,8 @@ int StoreChild(const QByteArray& scenario, TStep at) {
     return 3;
 }
 
-// Child: the main window loads, changes all its values, and is killed while it stores the
-// value numbered `index` (0 = Wins), at `at`.
+// Child: the main window loads, changes all its values (the zoom to 125 %), and is killed while it
+// stores the value numbered `index` (0 = Wins), at `at`.
 int WindowStoreChild(int index, TStep at) {
     auto* w = new TfMain;
     TfMainProbe::Wins(*w) = 5;
@@ -98,6 +98,7 @@ int WindowStoreChild(int index, TStep at) {
     w->mmSpeedGame->trigger();
     w->mmStrongGame->trigger();
     w->mmTransferGame->trigger();
+    w->mmZoomSizes[1]->trigger();
     TRegistry::SetStepHook([at, target = QString::fromLatin1(Names[index])](
                                TStep s, const QString& n) { KillAt(s, n, at, target); });
     delete w;
@@ -275,8 +276,8 @@ private slots:
     void killedWhileTheWindowStores() {
         QFETCH(int, index);
         QFETCH(TStep, step);
-        const Values before = {4, 2, 1, 0, 0, 0, 0};
-        const Values changed = {5, 6, 7, 1, 1, 1, 1};
+        const Values before = {4, 2, 1, 0, 0, 0, 0, 100};
+        const Values changed = {5, 6, 7, 1, 1, 1, 1, 125};
         Write(Stored(before));
         QCOMPARE(RunKilled({QStringLiteral("window"), QString::number(index),
                             QString::number(int(step))}),
@@ -308,7 +309,7 @@ private slots:
         QFETCH(QStringList, secondChanges);
         QFETCH(bool, firstExitsFirst);
         const QByteArray extra = "\"Player\"=\"Аня\"\n";
-        const Values before = {4, 2, 1, 0, 0, 0, 0};
+        const Values before = {4, 2, 1, 0, 0, 0, 0, 100};
         Write(Stored(before, extra));
 
         QProcess runs[2];

@@ -6,7 +6,9 @@
 #include <QImage>
 
 // The face pictures of the 36 cards (suit 0..3 = clubs, diamonds, hearts, spades; value
-// 0..8 = six..ace), at ratio 1 (71 x 96) or 2 (142 x 192).
+// 0..8 = six..ace), at a whole scale: 71 x 96 pixels times the scale. Scales 1 and 2 are the
+// pictures compiled into the program; the program draws larger ones when a zoomed table
+// needs them.
 namespace CardFaces {
 
 QImage Face(int suit, int value, int scale);

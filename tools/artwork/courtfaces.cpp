@@ -35,7 +35,7 @@ QImage CourtFace(int suit, int value, int scale) {
     DrawIndex(card, suit, value, ink, scale);
 
     const QImage panel = Panel(suit, value);
-    PixelArt::Blit(card, scale == 2 ? PixelArt::Scale2x(panel) : panel, FrameLeft * scale,
+    PixelArt::Blit(card, PixelArt::Enlarged(panel, scale), FrameLeft * scale,
                    FrameTop * scale);
 
     // The suit pip in the top-right corner of the frame and, turned, in the bottom-left.

@@ -73,6 +73,60 @@ QImage Scale2x(const QImage& src) {
     return out;
 }
 
+QImage Scale3x(const QImage& src) {
+    const QImage s = src.convertToFormat(QImage::Format_ARGB32);
+    const int w = s.width();
+    const int h = s.height();
+    QImage out(w * 3, h * 3, QImage::Format_ARGB32);
+    auto at = [&](int x, int y) {
+        return s.pixel(std::clamp(x, 0, w - 1), std::clamp(y, 0, h - 1));
+    };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const QRgb A = at(x - 1, y - 1), B = at(x, y - 1), C = at(x + 1, y - 1);
+            const QRgb D = at(x - 1, y), E = at(x, y), F = at(x + 1, y);
+            const QRgb G = at(x - 1, y + 1), H = at(x, y + 1), I = at(x + 1, y + 1);
+            QRgb e[9] = {E, E, E, E, E, E, E, E, E};
+            const bool db = D == B && B != F && D != H; // the top-left corner turns
+            const bool bf = B == F && B != D && F != H; // top right
+            const bool dh = D == H && D != B && H != F; // bottom left
+            const bool hf = H == F && D != H && B != F; // bottom right
+            if (db)
+                e[0] = D;
+            if ((db && E != C) || (bf && E != A))
+                e[1] = B;
+            if (bf)
+                e[2] = F;
+            if ((db && E != G) || (dh && E != A))
+                e[3] = D;
+            if ((bf && E != I) || (hf && E != C))
+                e[5] = F;
+            if (dh)
+                e[6] = D;
+            if ((dh && E != I) || (hf && E != G))
+                e[7] = H;
+            if (hf)
+                e[8] = F;
+            for (int k = 0; k < 9; ++k)
+                out.setPixel(3 * x + k % 3, 3 * y + k / 3, e[k]);
+        }
+    return out;
+}
+
+QImage Enlarged(const QImage& src, int factor) {
+    if (factor <= 1)
+        return src;
+    if (factor == 2)
+        return Scale2x(src);
+    if (factor == 3)
+        return Scale3x(src);
+    if (factor % 2 == 0)
+        return Enlarged(Scale2x(src), factor / 2);
+    if (factor % 3 == 0)
+        return Scale3x(Enlarged(src, factor / 3));
+    return Blocks(src, factor);
+}
+
 QImage Blocks(const QImage& src, int factor) {
     return src.scaled(src.width() * factor, src.height() * factor, Qt::IgnoreAspectRatio,
                       Qt::FastTransformation);

@@ -23,8 +23,16 @@ QImage Mask(std::string_view rows, QRgb ink);
 // (the EPX rule), so hand-drawn pixels keep their shapes.
 QImage Scale2x(const QImage& src);
 
+// Three times the size by the same kind of rule (AdvMAME3x).
+QImage Scale3x(const QImage& src);
+
 // Each pixel as a factor x factor block.
 QImage Blocks(const QImage& src, int factor);
+
+// Hand-drawn pixels at a whole factor: 1 as they are, 2 by Scale2x, 3 by Scale3x, their
+// products by both in turn (the 2x step first, so 4x and 6x refine the 2x picture), any other
+// factor as blocks.
+QImage Enlarged(const QImage& src, int factor);
 
 // Copies the opaque pixels of src with its top-left corner at (x, y).
 void Blit(QImage& dst, const QImage& src, int x, int y);

@@ -112,7 +112,7 @@ constexpr const char* Glyphs[9] = {
 
 QImage Mark(int value, int scale, QRgb ink) {
     const QImage one = PixelArt::Mask(Glyphs[value], ink);
-    return scale == 2 ? PixelArt::Scale2x(one) : one;
+    return PixelArt::Enlarged(one, scale);
 }
 
 } // namespace RankGlyphs

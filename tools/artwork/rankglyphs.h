@@ -10,7 +10,7 @@
 namespace RankGlyphs {
 
 // The mark of a card value (0..8 = six..ace: "6" .. "10", "J", "Q", "K", "A") at the given
-// scale (1 or 2); the 2x mark is the 1x one enlarged with its diagonals kept smooth.
+// whole scale; larger marks are the 1x one enlarged with its diagonals kept smooth.
 QImage Mark(int value, int scale, QRgb ink);
 
 } // namespace RankGlyphs

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace SuitShapes {
 
 namespace {
@@ -198,35 +200,41 @@ QImage PipMask(int suit, QSize box, QRgb ink) {
 
 QImage MaskOf(const std::vector<QPainterPath>& parts, QSize box, QRgb ink) {
     constexpr int Sub = 16; // samples per pixel along each axis
-    QImage fine(box.width() * Sub, box.height() * Sub, QImage::Format_ARGB32);
-    fine.fill(0);
-    {
-        QPainter p(&fine);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.scale(fine.width() / 100.0, fine.height() / 100.0);
-        for (const QPainterPath& part : parts)
-            p.fillPath(part, Qt::black);
-    }
-    auto coverage = [&](int x, int y) {
-        int n = 0;
-        for (int sy = 0; sy < Sub; ++sy) {
-            const QRgb* line = reinterpret_cast<const QRgb*>(fine.constScanLine(y * Sub + sy));
-            for (int sx = 0; sx < Sub; ++sx)
-                n += qAlpha(line[x * Sub + sx]) != 0;
-        }
-        return n;
-    };
+    // The samples are drawn a band of rows at a time, one byte each: a large pip at a large
+    // scale would otherwise take tens of megabytes for a moment.
+    constexpr int BandRows = 16;
+    const int w = box.width();
     QImage out(box, QImage::Format_ARGB32);
     out.fill(0);
-    const int w = box.width();
-    for (int y = 0; y < box.height(); ++y)
-        for (int x = 0; x <= (w - 1) / 2; ++x) {
-            const int both = coverage(x, y) + coverage(w - 1 - x, y);
-            if (both * 2 >= 2 * Sub * Sub) {
-                out.setPixel(x, y, ink);
-                out.setPixel(w - 1 - x, y, ink);
-            }
+    QImage fine(w * Sub, BandRows * Sub, QImage::Format_Alpha8);
+    for (int top = 0; top < box.height(); top += BandRows) {
+        fine.fill(0);
+        {
+            QPainter p(&fine);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.translate(0, -top * Sub);
+            p.scale(w * Sub / 100.0, box.height() * Sub / 100.0);
+            for (const QPainterPath& part : parts)
+                p.fillPath(part, Qt::black);
         }
+        auto coverage = [&](int x, int y) {
+            int n = 0;
+            for (int sy = 0; sy < Sub; ++sy) {
+                const uchar* line = fine.constScanLine((y - top) * Sub + sy);
+                for (int sx = 0; sx < Sub; ++sx)
+                    n += line[x * Sub + sx] != 0;
+            }
+            return n;
+        };
+        for (int y = top; y < std::min(box.height(), top + BandRows); ++y)
+            for (int x = 0; x <= (w - 1) / 2; ++x) {
+                const int both = coverage(x, y) + coverage(w - 1 - x, y);
+                if (both * 2 >= 2 * Sub * Sub) {
+                    out.setPixel(x, y, ink);
+                    out.setPixel(w - 1 - x, y, ink);
+                }
+            }
+    }
     return out;
 }
 
