@@ -119,10 +119,10 @@ private slots:
                               : i->text() + " " + i->shortcut().toString() + " " +
                                     (i->isCheckable() ? (i->isChecked() ? "on" : "off") : ""));
         }
-        QCOMPARE(items,
-                 (QStringList{"Игра", "Новая игра F2 ", "-", "Подсказка  on", "Быстпрая игра  on",
-                              "Сильный соперник  off", "-", "Статистика... F3 ", "-",
-                              "Выход Ctrl+X ", "&?", "Правила игры F1 ", "О программе  "}));
+        QCOMPARE(items, (QStringList{"Игра", "Новая игра F2 ", "Повторить раздачу Shift+F2 ", "-",
+                                     "Подсказка  on", "Быстпрая игра  on", "Сильный соперник  off",
+                                     "-", "Статистика... F3 ", "-", "Выход Ctrl+X ", "&?",
+                                     "Правила игры F1 ", "О программе  "}));
     }
 
     void checksChangeOncePerChoice() {
