@@ -9,6 +9,7 @@
 #include "lastwinner.h"
 #include "playerplace.h"
 #include "policy.h"
+#include "replay.h"
 #include "score.h"
 
 #include <QLabel>
@@ -22,6 +23,7 @@
 
 class QAction;
 class QMenu;
+class TMoveRecorder;
 class TStrongPolicy;
 class TWindowView;
 class TClientArea;
@@ -68,6 +70,8 @@ public:
     QAction* mmZoomOut = nullptr;    // "Мельче", Ctrl+-
     QAction* mmZoomNormal = nullptr; // "Обычный размер", Ctrl+0
     QList<QAction*> mmZoomSizes;     // "100 %" ... "300 %", one checked: the setting
+    // Learning from the games played (tfmain_replay.cpp).
+    QAction* mmReplay = nullptr; // "Повторить раздачу", Shift+F2, after "Новая игра"
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -101,6 +105,14 @@ private:
 
     // Statistics (tfmain_statistic.cpp)
     void mmStatisticClick();
+
+    // Replaying a deal (tfmain_replay.cpp)
+    void CreateLearnMenu();
+    // The game's moves are written down from what its view is told.
+    void FollowGame();
+    void mmReplayClick();
+    // A game has ended: counted, unless it was a replay.
+    void CountGame(TOutcome outcome);
 
     // Game flow (tfmain_flow.cpp)
     void mmNewGameClick();
@@ -163,6 +175,9 @@ private:
     std::int32_t& Draw = FScore.Draw;
     std::int32_t& Wins = FScore.Wins;
     std::int32_t& Lose = FScore.Lose;
+    // The moves of the games played, and what a replay needs.
+    std::unique_ptr<TMoveRecorder> FRecorder;
+    TReplay FReplay;
     // The hand of the game's last winner, or none.
     TLastWinner LastWinner{this, FGame.LastWinner};
     TGameState& State = FGame.P.State;

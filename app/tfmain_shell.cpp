@@ -9,6 +9,7 @@
 #include "messagelabel.h"
 #include "modal.h"
 #include "programicon.h"
+#include "recorder.h"
 #include "screencentre.h"
 #include "strong.h"
 #include "windowview.h"
@@ -49,9 +50,11 @@ TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
     // The cards, hands, table and pile answer a screen reader from here on.
     InstallCardAccessibility();
     CreateMenu();
+    CreateLearnMenu();
     CreateLayout();
     FView = std::make_unique<TWindowView>(this);
     FGame.View = FView.get();
+    FollowGame();
     FormCreate();
 }
 

@@ -90,10 +90,12 @@ void TWindowView::TableTaken(TVeskPlayerType hand) {
 void TWindowView::GameEnded(TOutcome outcome) {
     if (outcome == ocWon)
         W->PlayerPlace2->SetFaced(true);
-    W->FScore.Count(outcome);
+    W->CountGame(outcome);
 }
 
 void TWindowView::OutcomeShown(TOutcome outcome) {
-    vesk::MessageBox(W, QMessageBox::NoIcon, QStringLiteral("Партия окончена"),
-                     QString::fromUtf8(OutcomeText(outcome)));
+    QString text = QString::fromUtf8(OutcomeText(outcome));
+    if (W->FReplay.Playing)
+        text += QLatin1Char('\n') + QString::fromUtf8(ReplayNote);
+    vesk::MessageBox(W, QMessageBox::NoIcon, QStringLiteral("Партия окончена"), text);
 }

@@ -121,6 +121,7 @@ private slots:
         }
         QCOMPARE(items, (QStringList{"Игра",
                                      "Новая игра F2 ",
+                                     "Повторить раздачу Shift+F2 ",
                                      "-",
                                      "Подсказка  on",
                                      "Быстпрая игра  on",
