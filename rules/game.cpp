@@ -225,6 +225,8 @@ bool TGame::PressFor(TAction a, TActor actor) {
 
 void TGame::SelfCheck() const {
 #ifndef NDEBUG
+    if (!P.Dealt)
+        return;
     if (const char* why = BrokenInvariant(P)) {
         std::fprintf(stderr, "game of seed %u: %s\n", unsigned(Seed), why);
         std::abort();
@@ -242,6 +244,7 @@ void TGame::TakeTable(TVeskPlayerType hand) {
 
 void TGame::NewGame(std::uint32_t seed, bool transfers) {
     P.Transfers = transfers;
+    P.Dealt = true;
     P.Hands[ptMan].Clear();
     P.Hands[ptCPU].Clear();
     if (View)

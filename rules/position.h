@@ -31,7 +31,9 @@ struct TPosition {
     TTable Table;
     TStock Stock;
     TGameState State = gsIdle;
-    bool FirstBout = false;    // at most five attacking cards until the first bout is closed
+    bool FirstBout = false; // at most five attacking cards until the first bout is closed
+    // Dealt by a new game, not written by hand: the debug self-check holds it to every rule.
+    bool Dealt = false;
     bool Transfers = false;    // the transfer game: a defender may pass the attack on
     std::int8_t Attacker = -1; // the seat that leads the present (or last) bout; -1 before any
     // What both players have seen: the cards of beaten bouts, and for each hand the cards it

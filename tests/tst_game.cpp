@@ -101,9 +101,12 @@ public:
     bool Transfers() const { return w.FGame.P.Transfers; }
     // The button's three commands, called as a stray signal would call them.
     void Command(int which) {
-        void (TfMain::*commands[])() = {&TfMain::TakeClick, &TfMain::BeatenClick,
-                                        &TfMain::NoMoreClick};
-        (w.*commands[which])();
+        if (which == 0)
+            w.TakeClick();
+        else if (which == 1)
+            w.BeatenClick();
+        else
+            w.NoMoreClick();
     }
     void Delay(int ms) { w.Delay(ms); }
 };

@@ -288,6 +288,7 @@ void ApplyDeal(const TDeal& deal, TPosition& p) {
     }
     p.FirstBout = deal.FirstBout;
     p.Transfers = deal.Transfers;
+    p.Dealt = false;
     p.State = deal.State;
     p.Attacker = AttackerFor(deal.State);
 }
