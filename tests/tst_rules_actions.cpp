@@ -61,6 +61,14 @@ std::vector<TAction> Candidates(const TGame& g) {
     return out;
 }
 
+// The person holds 7C 9C AH, the computer 8C 10D; hearts trumps, six cards in the stock.
+TWrittenPosition Hearts(const QString& table, TGameState state) {
+    TWrittenPosition written = WrittenDeal("7C 9C AH", "8C 10D", "H", 6);
+    written.Table = table.toStdString();
+    written.State = state;
+    return written;
+}
+
 QString Name(TAction a) {
     static const char* kinds[] = {"card", "take", "beaten", "no more"};
     return QStringLiteral("%1 %2").arg(QLatin1String(kinds[a.Kind])).arg(a.Index);
@@ -148,11 +156,8 @@ private slots:
         QFETCH(int, state);
         QFETCH(int, actor);
         QFETCH(QString, actions);
-        TWrittenPosition written = WrittenDeal("7C 9C AH", "8C 10D", "H", 6);
-        written.Table = table.toStdString();
-        written.State = TGameState(state);
         TGame g;
-        VERIFY_NOTATION(MakePosition(written, g.P));
+        VERIFY_NOTATION(MakePosition(Hearts(table, TGameState(state)), g.P));
         QCOMPARE(int(g.Actor()), actor);
         QStringList names;
         for (const TAction a : g.LegalActions()) {
@@ -185,11 +190,8 @@ private slots:
         QFETCH(int, state);
         QFETCH(QString, table);
         QFETCH(int, kind);
-        TWrittenPosition written = WrittenDeal("7C 9C AH", "8C 10D", "H", 6);
-        written.Table = table.toStdString();
-        written.State = TGameState(state);
         TGame g;
-        VERIFY_NOTATION(MakePosition(written, g.P));
+        VERIFY_NOTATION(MakePosition(Hearts(table, TGameState(state)), g.P));
         TCountingView view;
         g.View = &view;
         const std::string before = Written(g);
