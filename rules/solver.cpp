@@ -67,22 +67,17 @@ int OutcomeValue(TOutcome outcome) {
     }
 }
 
-TEndgameSolver::TEndgameSolver(int tableBits) : FMask((std::uint64_t(1) << tableBits) - 1) {}
+TEndgameSolver::TEndgameSolver(int tableBits) : FTable(tableBits) {}
 
 void TEndgameSolver::Clear() {
-    std::fill(FTable.begin(), FTable.end(), TEntry{});
+    FTable.Clear();
 }
 
-bool TEndgameSolver::Start(long maxNodes) {
-    // Made at the first search: a window whose person never picks the strong opponent, or
-    // whose games never reach an endgame, does not carry it.
-    if (FTable.empty())
-        FTable.resize(std::size_t(FMask) + 1);
+void TEndgameSolver::Start(long maxNodes) {
     FNodes = 0;
     FLimit = maxNodes;
     FAborted = false;
     FPath.clear();
-    return true;
 }
 
 int TEndgameSolver::Search(const TGame& g, int alpha, int beta) {
@@ -112,19 +107,14 @@ int TEndgameSolver::Search(const TGame& g, int alpha, int beta) {
         FPath.push_back(key);
         onPath.Path = &FPath;
     }
-    TEntry& e = FTable[key & FMask];
-    int ttMove = -2;
-    if (e.Key == key && e.Check == check && e.Lower > -2) {
-        if (e.Lower == e.Upper)
-            return e.Lower;
-        if (e.Lower >= beta)
-            return e.Lower;
-        if (e.Upper <= alpha)
-            return e.Upper;
-        alpha = std::max(alpha, int(e.Lower));
-        beta = std::min(beta, int(e.Upper));
-        ttMove = e.Move;
-    }
+    const TBounds known = FTable.Probe(key, check);
+    if (known.Exact() || known.Lower >= beta)
+        return known.Lower;
+    if (known.Upper <= alpha)
+        return known.Upper;
+    alpha = std::max(alpha, known.Lower);
+    beta = std::min(beta, known.Upper);
+    const int ttMove = known.Move;
     const int alpha0 = alpha;
     const int beta0 = beta;
 
@@ -139,8 +129,8 @@ int TEndgameSolver::Search(const TGame& g, int alpha, int beta) {
     });
 
     const bool maxing = point.Seat == ptMan;
-    int best = maxing ? -2 : 2;
-    int bestMove = -2;
+    int best = maxing ? LostValue - 1 : WonValue + 1;
+    int bestMove = NoMove;
     for (int k = 0; k < choices.Count; ++k) {
         TGame child = g;
         MakeChoice(child, point.Seat, choices.Items[k]);
@@ -159,19 +149,7 @@ int TEndgameSolver::Search(const TGame& g, int alpha, int beta) {
             break;
     }
 
-    // Re-read the slot: the search below may have written it.
-    TEntry& slot = FTable[key & FMask];
-    if (!(slot.Key == key && slot.Check == check))
-        slot = TEntry{key, check, -2, 2, -2};
-    if (slot.Lower == -2)
-        slot.Lower = -1;
-    if (best <= alpha0)
-        slot.Upper = std::int8_t(std::min<int>(slot.Upper, best));
-    else if (best >= beta0)
-        slot.Lower = std::int8_t(std::max<int>(slot.Lower, best));
-    else
-        slot.Lower = slot.Upper = std::int8_t(best);
-    slot.Move = std::int8_t(bestMove);
+    FTable.Store(key, check, alpha0, beta0, best, bestMove);
     return best;
 }
 
@@ -200,7 +178,7 @@ bool TEndgameSolver::Best(const TGame& game, TChoicePoint point, long maxNodes, 
                           int& value) {
     Start(maxNodes);
     const TChoices choices = ListChoices(game, point);
-    value = -2;
+    value = LostValue - 1;
     choice = choices.Items[0];
     for (int k = 0; k < choices.Count; ++k) {
         TGame g = After(game, point, choices.Items[k]);

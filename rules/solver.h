@@ -5,6 +5,7 @@
 
 #include "choicepoint.h"
 #include "game.h"
+#include "transposition.h"
 
 #include <cstdint>
 #include <vector>
@@ -32,22 +33,13 @@ public:
     void Clear();
     long Nodes() const { return FNodes; }
     // Slots of the table of valued positions: none until the first search.
-    std::size_t TableSlots() const { return FTable.size(); }
+    std::size_t TableSlots() const { return FTable.Slots(); }
 
 private:
-    struct TEntry {
-        std::uint64_t Key = 0;
-        std::uint32_t Check = 0;
-        std::int8_t Lower = -2; // -2: empty
-        std::int8_t Upper = 2;
-        std::int8_t Move = -2;
-    };
-
     int Search(const TGame& game, int alpha, int beta);
-    bool Start(long maxNodes);
+    void Start(long maxNodes);
 
-    std::vector<TEntry> FTable; // empty until the first search, then FMask + 1 slots
-    std::uint64_t FMask;
+    TTranspositionTable FTable;
     long FNodes = 0;
     long FLimit = 0;
     bool FAborted = false;
