@@ -33,7 +33,7 @@ public:
     std::vector<float> SearchedMillis; // choices with more than one way to go
     std::vector<float> SolvedMillis;
     std::vector<float> SampledMillis;
-    std::vector<float> PlayedOutMillis;
+    std::vector<float> BoundedMillis;
 
 private:
     // The thread's own processor time: one core's worth, whatever else the machine runs.
@@ -53,8 +53,8 @@ private:
             SolvedMillis.push_back(ms);
         if (FInner.LastMethod() == TStrongPolicy::mdSampled)
             SampledMillis.push_back(ms);
-        if (FInner.LastMethod() == TStrongPolicy::mdPlayedOut)
-            PlayedOutMillis.push_back(ms);
+        if (FInner.LastMethod() == TStrongPolicy::mdBounded)
+            BoundedMillis.push_back(ms);
         return r;
     }
     TStrongPolicy& FInner;
@@ -62,7 +62,7 @@ private:
 
 struct TTally {
     long Won = 0, Lost = 0, Drawn = 0, Failed = 0;
-    std::vector<float> Millis, SearchedMillis, SolvedMillis, SampledMillis, PlayedOutMillis;
+    std::vector<float> Millis, SearchedMillis, SolvedMillis, SampledMillis, BoundedMillis;
 };
 
 // Plays the deals first, first + step, ... below count; the strong player on both seats.
@@ -92,7 +92,7 @@ void PlayDeals(bool transfers, int first, int step, int count, std::uint32_t see
     tally.SearchedMillis = std::move(timed.SearchedMillis);
     tally.SolvedMillis = std::move(timed.SolvedMillis);
     tally.SampledMillis = std::move(timed.SampledMillis);
-    tally.PlayedOutMillis = std::move(timed.PlayedOutMillis);
+    tally.BoundedMillis = std::move(timed.BoundedMillis);
 }
 
 float Quantile(std::vector<float>& v, double q) {
@@ -121,7 +121,8 @@ void Wilson(long wins, long n, double& lo, double& hi) {
 
 void Usage() {
     std::fprintf(stderr, "usage: vesk_duel [--deals N] [--jobs J] [--seed S] [--samples K] "
-                         "[--solver-nodes M] [--variant throw-in|transfer]\n");
+                         "[--solver-nodes M] [--bounded-nodes B] [--weights CARD,TRUMP,VALUE,LEAD] "
+                         "[--variant throw-in|transfer]\n");
 }
 } // namespace
 
@@ -148,8 +149,13 @@ int main(int argc, char** argv) {
             settings.Samples = std::atoi(v);
         else if (a == "--solver-nodes")
             settings.SolverNodes = std::atol(v);
-        else if (a == "--variant" &&
-                 (std::strcmp(v, "transfer") == 0 || std::strcmp(v, "throw-in") == 0))
+        else if (a == "--bounded-nodes")
+            settings.BoundedNodes = std::atol(v);
+        else if (a == "--weights" &&
+                 std::sscanf(v, "%d,%d,%d,%d", &settings.Weights.Card, &settings.Weights.Trump,
+                             &settings.Weights.Value, &settings.Weights.Lead) == 4) {
+        } else if (a == "--variant" &&
+                   (std::strcmp(v, "transfer") == 0 || std::strcmp(v, "throw-in") == 0))
             transfers = std::strcmp(v, "transfer") == 0;
         else {
             Usage();
@@ -182,19 +188,21 @@ int main(int argc, char** argv) {
         join(all.SearchedMillis, t.SearchedMillis);
         join(all.SolvedMillis, t.SolvedMillis);
         join(all.SampledMillis, t.SampledMillis);
-        join(all.PlayedOutMillis, t.PlayedOutMillis);
+        join(all.BoundedMillis, t.BoundedMillis);
     }
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     std::printf(
         "%s game, deals %d x 2 seats, seeds %u..%u, %d job(s), %.1f s; samples %d, solver nodes "
-        "%ld\n",
+        "%ld, bounded nodes %ld, weights %d,%d,%d,%d\n",
         transfers ? "transfer" : "throw-in", deals, seedBase, seedBase + std::uint32_t(deals) - 1,
-        jobs, wall, settings.Samples, settings.SolverNodes);
-    std::printf("choices %zu: %zu solved exactly, %zu sampled, %zu played out (too big to "
-                "solve), the rest had one way to go\n",
+        jobs, wall, settings.Samples, settings.SolverNodes, settings.BoundedNodes,
+        settings.Weights.Card, settings.Weights.Trump, settings.Weights.Value,
+        settings.Weights.Lead);
+    std::printf("choices %zu: %zu solved exactly, %zu sampled, %zu searched within a bound "
+                "(too big to solve), the rest had one way to go\n",
                 all.Millis.size(), all.SolvedMillis.size(), all.SampledMillis.size(),
-                all.PlayedOutMillis.size());
+                all.BoundedMillis.size());
     auto line = [](const char* name, std::vector<float>& v) {
         std::printf("%-16s median %7.2f ms, p90 %7.2f ms, p99 %7.2f ms, max %7.2f ms\n", name,
                     Quantile(v, 0.5), Quantile(v, 0.9), Quantile(v, 0.99), Quantile(v, 1.0));
@@ -203,7 +211,7 @@ int main(int argc, char** argv) {
     line("searched", all.SearchedMillis);
     line("solved", all.SolvedMillis);
     line("sampled", all.SampledMillis);
-    line("played out", all.PlayedOutMillis);
+    line("bounded", all.BoundedMillis);
     std::printf("peak memory %ld kB\n", u.ru_maxrss);
     if (all.Failed)
         std::printf("games that did not end: %ld\n", all.Failed);

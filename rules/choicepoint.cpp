@@ -23,3 +23,10 @@ void MakeChoice(TGame& game, TVeskPlayerType, int choice) {
     game.Apply(choice >= TransferChoice ? TAction::Transfer(choice - TransferChoice)
                                         : game.ActionOf(choice));
 }
+
+int ChoiceCost(const TGame& g, TVeskPlayerType seat, int choice) {
+    if (choice < 0)
+        return 100;
+    const TCardId c = g.P.Hands[seat].Card(choice % TransferChoice);
+    return c.Value + (g.P.IsTrump(c) ? 10 : 0);
+}

@@ -28,5 +28,9 @@ TChoices ListChoices(const TGame& game, TChoicePoint point);
 // Who must choose now; false when nobody (the game is over, or not started).
 bool ChoiceDue(const TGame& game, TChoicePoint& point);
 
+// The order the searches try choices in: cheap cards first, low plain cards, then low trumps;
+// choosing none last.
+int ChoiceCost(const TGame& game, TVeskPlayerType seat, int choice);
+
 // Makes the choice of the seat that must act.
 void MakeChoice(TGame& game, TVeskPlayerType seat, int choice);

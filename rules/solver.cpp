@@ -40,13 +40,6 @@ void KeyOf(const TGame& g, std::uint64_t& key, std::uint32_t& check) {
     check = std::uint32_t(b >> 32);
 }
 
-// Cheap cards first: low plain cards, then low trumps; choosing none last.
-int Cost(const TGame& g, TVeskPlayerType seat, int choice) {
-    if (choice < 0)
-        return 100;
-    const TCardId c = g.P.Hands[seat].Card(choice % TransferChoice);
-    return c.Value + (g.P.IsTrump(c) ? 10 : 0);
-}
 // A copy of the game with no view, the choice made, stopped at the next choice.
 TGame After(const TGame& game, TChoicePoint point, int choice) {
     TGame g = game;
@@ -125,7 +118,7 @@ int TEndgameSolver::Search(const TGame& g, int alpha, int beta) {
     std::stable_sort(first, first + choices.Count, [&](int x, int y) {
         if ((x == ttMove) != (y == ttMove))
             return x == ttMove;
-        return Cost(g, point.Seat, x) < Cost(g, point.Seat, y);
+        return ChoiceCost(g, point.Seat, x) < ChoiceCost(g, point.Seat, y);
     });
 
     const bool maxing = point.Seat == ptMan;

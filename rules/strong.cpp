@@ -7,7 +7,8 @@
 #include "infoset.h"
 #include "splitmix.h"
 
-TStrongPolicy::TStrongPolicy(TStrongSettings settings) : FSettings(settings) {}
+TStrongPolicy::TStrongPolicy(TStrongSettings settings)
+    : FSettings(settings), FBounded(settings.Weights) {}
 
 TAction TStrongPolicy::Choose(const TGame& game) {
     TChoicePoint point;
@@ -36,17 +37,17 @@ int TStrongPolicy::Choose(const TGame& game, TChoicePoint point) {
         FLastMethod = mdOnly;
         return choices.Items[0];
     }
-    if (info.Base().P.Stock.Count() == 0) {
-        // Nothing is hidden any more: the other hand holds exactly the unseen cards.
+    // The stock's last card is the face-up trump: nothing is hidden any more, the other hand
+    // holds exactly the unseen cards and only one deal agrees with what is known.
+    if (info.Base().P.Stock.Count() <= 1) {
         int choice;
         int value;
         if (FSolver.Best(info.Base(), point, FSettings.SolverNodes, choice, value)) {
             FLastMethod = mdSolved;
             return choice;
         }
-        // Only one deal agrees with what is known: play each choice out once.
-        FLastMethod = mdPlayedOut;
-        return Sampled(info, point, choices, 1);
+        FLastMethod = mdBounded;
+        return FBounded.Best(info.Base(), point, FSettings.BoundedNodes, value);
     }
     FLastMethod = mdSampled;
     return Sampled(info, point, choices, FSettings.Samples);
