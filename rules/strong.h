@@ -13,9 +13,9 @@ class TInfoSet;
 // How much the strong player thinks per choice: counts, never time, so that a deal plays the
 // same on every machine.
 struct TStrongSettings {
-    int Samples = 128;          // deals of the unseen cards per choice
-    long SolverNodes = 250000;  // positions the exact solver may visit per choice
-    long BoundedNodes = 100000; // positions the bounded search may visit when that is too few
+    int Samples = 1024;        // deals of the unseen cards per choice
+    long SolverNodes = 400000; // positions the exact solver may visit per choice
+    long BoundedNodes = 80000; // positions the bounded search may visit when that is too few
     TEvalWeights Weights;
 };
 
