@@ -3,8 +3,12 @@
 
 // The endgame solver: known endings of the rules, and agreement with plain minimax on random
 // positions with an empty stock.
+#include "boundedsearch.h"
 #include "endgames.h"
+#include "evaluation.h"
 #include "infoset.h"
+#include "strong.h"
+#include "transposition.h"
 
 #include <QTest>
 
@@ -20,15 +24,16 @@ TCardSet Cards(const QString& list) {
 }
 
 // A game with an empty stock, hearts trumps, the two hands and the leader given; the leader's
-// choice is due.
-TGame Ending(const QString& man, const QString& cpu, int leader) {
+// choice is due. With trumpLeft the six of hearts still lies face up in the stock.
+TGame Ending(const QString& man, const QString& cpu, int leader, bool trumpLeft = false) {
     TGame g;
     std::array<TCardId, 36> stock{};
     stock[0] = {2, 0}; // the six of hearts turned up, long since drawn and discarded
-    g.P.Stock.SetCards(stock, 0);
+    g.P.Stock.SetCards(stock, trumpLeft ? 1 : 0);
     FillHand(g.P.Hands[ptMan], Cards(man), 2);
     FillHand(g.P.Hands[ptCPU], Cards(cpu), 2);
-    g.P.Discarded = AllCards & ~(Cards(man) | Cards(cpu));
+    g.P.Discarded =
+        AllCards & ~(Cards(man) | Cards(cpu) | (trumpLeft ? CardBit(stock[0]) : TCardSet(0)));
     g.SetTurn(TVeskPlayerType(leader));
     return g;
 }
@@ -44,6 +49,13 @@ private slots:
     void budget();
     void tableMadeAtFirstSearch();
     void transferEndgamesEnd();
+    void tableBounds_data();
+    void tableBounds();
+    void lastTrumpSolved();
+    void boundedSearch_data();
+    void boundedSearch();
+    void evaluationMirrors_data();
+    void evaluationMirrors();
 };
 
 // In the transfer game a position can come back; the solver either values it or gives up
@@ -218,3 +230,141 @@ void TestSolver::tableMadeAtFirstSearch() {
 
 QTEST_GUILESS_MAIN(TestSolver)
 #include "tst_solver.moc"
+
+// Each row stores searches of one position in turn, as "alpha beta best move" with a key, and
+// says what a probe of the first key finds.
+void TestSolver::tableBounds_data() {
+    QTest::addColumn<QString>("stores"); // "key alpha beta best move; ..."
+    QTest::addColumn<int>("lower");
+    QTest::addColumn<int>("upper");
+    QTest::addColumn<int>("move");
+    QTest::newRow("nothing stored: the whole range") << "" << -1 << 1 << NoMove;
+    QTest::newRow("within the window: exact") << "1 -1 1 0 3" << 0 << 0 << 3;
+    QTest::newRow("failed low: at most") << "1 0 1 0 2" << -1 << 0 << 2;
+    QTest::newRow("failed high: at least") << "1 -1 0 0 4" << 0 << 1 << 4;
+    QTest::newRow("two searches narrow to exact") << "1 0 1 0 2; 1 -1 0 0 5" << 0 << 0 << 5;
+    QTest::newRow("another position takes the slot")
+        << "1 -1 1 1 3; 5 -1 1 -1 2" << -1 << 1 << NoMove;
+    QTest::newRow("another position elsewhere keeps it")
+        << "1 -1 1 1 3; 2 -1 1 -1 2" << 1 << 1 << 3;
+}
+
+void TestSolver::tableBounds() {
+    QFETCH(QString, stores);
+    QFETCH(int, lower);
+    QFETCH(int, upper);
+    QFETCH(int, move);
+    TTranspositionTable table(2); // four slots: keys 1 and 5 share one
+    QCOMPARE(table.Slots(), std::size_t(0));
+    for (const QString& store : stores.split(';', Qt::SkipEmptyParts)) {
+        const QStringList f = store.split(' ', Qt::SkipEmptyParts);
+        table.Store(f[0].toULongLong(), 7, f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt());
+    }
+    const TBounds b = table.Probe(1, 7);
+    QCOMPARE(b.Lower, lower);
+    QCOMPARE(b.Upper, upper);
+    QCOMPARE(b.Move, move);
+    QCOMPARE(b.Exact(), lower == upper);
+    // The check tells positions of one key apart.
+    QCOMPARE(table.Probe(1, 8).Move, NoMove);
+    table.Clear();
+    QCOMPARE(table.Probe(1, 7).Move, NoMove);
+}
+
+// With only the face-up trump card left in the stock every card is known: the strong player
+// sees the one deal there is and solves it, taking a winning card where another loses.
+void TestSolver::lastTrumpSolved() {
+    const TGame g = Ending("6C 7C 8C 9C AH", "7D 8D 9D KH", ptMan, true);
+    const TInfoSet info(g, ptMan);
+    QCOMPARE(info.Unseen(), g.P.Hands[ptCPU].Set());
+    QCOMPARE(info.Base().P.Hands[ptCPU].Set(), g.P.Hands[ptCPU].Set());
+    QCOMPARE(info.Base().P.Stock.Count(), 1);
+    TChoicePoint point;
+    QVERIFY(ChoiceDue(g, point));
+    const TChoices choices = ListChoices(g, point);
+    int values[40];
+    TEndgameSolver solver;
+    QVERIFY(solver.ValueEach(g, point, 1000000, values));
+    QVERIFY(std::count(values, values + choices.Count, 1) > 0);
+    QVERIFY(std::count(values, values + choices.Count, 1) < choices.Count);
+    TStrongSettings settings;
+    settings.Samples = 4;
+    TStrongPolicy strong(settings);
+    const TAction a = strong.Choose(g);
+    QCOMPARE(strong.LastMethod(), TStrongPolicy::mdSolved);
+    QCOMPARE(a.Kind, akCard);
+    const int k =
+        int(std::find(choices.Items.begin(), choices.Items.begin() + choices.Count, a.Index) -
+            choices.Items.begin());
+    QVERIFY(k < choices.Count);
+    QCOMPARE(values[k], 1);
+}
+
+// The bounded search on written and random positions: always a legal choice; given room to
+// search to the end, the solver's value; given almost none, still a choice.
+void TestSolver::boundedSearch_data() {
+    QTest::addColumn<long>("nodes");
+    QTest::addColumn<bool>("toTheEnd");
+    QTest::newRow("room to search to the end") << 5000000L << true;
+    QTest::newRow("a few hundred positions") << 300L << false;
+    QTest::newRow("one position") << 1L << false;
+}
+
+void TestSolver::boundedSearch() {
+    QFETCH(long, nodes);
+    QFETCH(bool, toTheEnd);
+    int positions = 0;
+    for (std::uint32_t seed = 40; positions < 30; ++seed) {
+        TGame g;
+        if (!endgames::RandomEndgame(seed, 8, g))
+            continue;
+        ++positions;
+        TChoicePoint point;
+        QVERIFY(ChoiceDue(g, point));
+        const TChoices choices = ListChoices(g, point);
+        TBoundedSearch search;
+        int value = 0;
+        const int choice = search.Best(g, point, nodes, value);
+        QVERIFY(std::find(choices.Items.begin(), choices.Items.begin() + choices.Count, choice) !=
+                choices.Items.begin() + choices.Count);
+        QVERIFY(search.Nodes() <= nodes + 1);
+        if (!toTheEnd)
+            continue;
+        TEndgameSolver solver(14);
+        int exact = 0, best = 0;
+        QVERIFY(solver.Best(g, point, 10000000, best, exact));
+        QCOMPARE(value, exact * EvalWon);
+        TGame after = g;
+        MakeChoice(after, point.Seat, choice);
+        int got = 0;
+        QVERIFY(solver.Value(after, 10000000, got));
+        QCOMPARE(got * (point.Seat == ptMan ? 1 : -1), exact);
+    }
+}
+
+// The evaluation looks at the seats alike: the same position with the hands and the lead
+// swapped is worth the opposite. And it is sane: the better side comes out ahead.
+void TestSolver::evaluationMirrors_data() {
+    QTest::addColumn<QString>("better");
+    QTest::addColumn<QString>("worse");
+    QTest::addColumn<bool>("betterLeads");
+    QTest::newRow("fewer cards") << "9C"
+                                 << "9D 10D 10S" << false;
+    QTest::newRow("a trump against a plain card") << "7H"
+                                                  << "7S" << false;
+    QTest::newRow("higher cards") << "AC KD"
+                                  << "6C 7D" << false;
+    QTest::newRow("the same cards, the lead") << "8C"
+                                              << "8D" << true;
+}
+
+void TestSolver::evaluationMirrors() {
+    QFETCH(QString, better);
+    QFETCH(QString, worse);
+    QFETCH(bool, betterLeads);
+    const TGame manBetter = Ending(better, worse, betterLeads ? ptMan : ptCPU);
+    const TGame cpuBetter = Ending(worse, better, betterLeads ? ptCPU : ptMan);
+    QVERIFY(Evaluate(manBetter) > 0);
+    QCOMPARE(Evaluate(cpuBetter), -Evaluate(manBetter));
+    QVERIFY(Evaluate(manBetter) < EvalWon);
+}
