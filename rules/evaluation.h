@@ -5,10 +5,10 @@
 
 #include "game.h"
 
-// The worth of an ended game to the person's seat on the scale of the evaluation: no guess
-// comes as near as a known outcome.
+// A won game on the evaluation's scale (lost: -EvalWon, drawn: 0). A guess stays within
+// ±EvalBound, so a known outcome always counts for more.
 constexpr int EvalWon = 1000;
-constexpr int EvalBound = 900; // a guess stays within ±EvalBound
+constexpr int EvalBound = 900;
 
 // What a position with every card known is likely worth to the person's seat, on the scale
 // -EvalBound..EvalBound: fewer cards to shed, more trumps and high cards, and the lead, are
