@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "breakdown.h"
 #include "cardbatch.h"
 #include "game.h"
 #include "gameplace.h"
@@ -72,6 +73,7 @@ public:
     QList<QAction*> mmZoomSizes;     // "100 %" ... "300 %", one checked: the setting
     // Learning from the games played (tfmain_replay.cpp).
     QAction* mmReplay = nullptr; // "Повторить раздачу", Shift+F2, after "Новая игра"
+    QAction* mmBreakdown = nullptr; // "Подробная статистика...", Shift+F3, after "Статистика..."
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,6 +107,8 @@ private:
 
     // Statistics (tfmain_statistic.cpp)
     void mmStatisticClick();
+    void CreateBreakdownMenu();
+    void mmBreakdownClick();
 
     // Replaying a deal (tfmain_replay.cpp)
     void CreateLearnMenu();
@@ -168,8 +172,9 @@ private:
     TRulePolicy FRules;
     std::unique_ptr<TStrongPolicy> FStrong;
     TPolicy* FComputer = &FRules;
-    // The counters and their store.
+    // The counters and their store; the same games by opponent and rule set.
     TScore FScore;
+    TBreakdown FBreakdown;
 
     // Counters, from the human's side.
     std::int32_t& Draw = FScore.Draw;

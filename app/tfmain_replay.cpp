@@ -64,4 +64,6 @@ void TfMain::CountGame(TOutcome outcome) {
         return;
     }
     FScore.Count(outcome);
+    FBreakdown.Count(FStrong && FComputer == FStrong.get() ? opStrong : opRules,
+                     FGame.P.Transfers ? rsTransfer : rsThrowIn, outcome);
 }

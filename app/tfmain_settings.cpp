@@ -25,6 +25,7 @@ void TfMain::ReadWriteSettings(bool Save) {
         // leaves the rest so.
         FUnreadValues = uvHint | uvSpeed | uvStrong | uvTransfer | uvZoom;
         FScore.ForgetLoad();
+        FBreakdown.ForgetLoad();
         if (!reg.OpenKey(KeyPath, true))
             return;
         FScore.Load(reg);
@@ -51,6 +52,7 @@ void TfMain::ReadWriteSettings(bool Save) {
         if (reg.ValueExists(ZoomName))
             SetZoom(LargestFittingZoom(vesk::zoom::FromStored(reg.ReadInteger(ZoomName))));
         FUnreadValues &= std::uint8_t(~uvZoom);
+        FBreakdown.Load(reg);
     } else {
         if (!reg.OpenKey(KeyPath, true))
             return;
@@ -66,6 +68,7 @@ void TfMain::ReadWriteSettings(bool Save) {
             reg.WriteInteger(TransferName, mmTransferGame->isChecked() ? 1 : 0);
         if (!(FUnreadValues & uvZoom))
             reg.WriteInteger(ZoomName, FZoom);
+        FBreakdown.Save(reg);
     }
     reg.CloseKey();
 }

@@ -51,6 +51,7 @@ TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
     InstallCardAccessibility();
     CreateMenu();
     CreateLearnMenu();
+    CreateBreakdownMenu();
     CreateLayout();
     FView = std::make_unique<TWindowView>(this);
     FGame.View = FView.get();

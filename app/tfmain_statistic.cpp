@@ -3,9 +3,14 @@
 
 #include "tfmain.h"
 
+#include "breakdowntext.h"
 #include "modal.h"
 #include "numformat.h"
+#include "tfbreakdown.h"
 #include "tfstatistic.h"
+
+#include <QAction>
+#include <QMenu>
 
 void TfMain::mmStatisticClick() {
     vesk::TDialogOnce<TfStatistic> dialog(fStatistic, new TfStatistic(this));
@@ -19,6 +24,24 @@ void TfMain::mmStatisticClick() {
         fStatistic->lLoseTotal->setText(vesk::ShareText(Lose, total));
     }
 
-    if (dialog.Exec() == mrYes)
+    // The breakdown goes with the totals, so that the two always agree.
+    if (dialog.Exec() == mrYes) {
         FScore.Clear();
+        FBreakdown.Clear();
+    }
+}
+
+void TfMain::CreateBreakdownMenu() {
+    mmBreakdown = new QAction(QStringLiteral("Подробная статистика..."), this);
+    mmBreakdown->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    mmBreakdown->setShortcutContext(Qt::WindowShortcut);
+    N1->insertAction(N2, mmBreakdown);
+    connect(mmBreakdown, &QAction::triggered, this,
+            [this] { Handler([this] { mmBreakdownClick(); }); });
+}
+
+void TfMain::mmBreakdownClick() {
+    vesk::TDialogOnce<TfBreakdown> dialog(fBreakdown, new TfBreakdown(this));
+    fBreakdown->Fill(BreakdownHeader(), BreakdownRows(FBreakdown, Wins, Lose, Draw));
+    dialog.Exec();
 }

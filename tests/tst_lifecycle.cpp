@@ -324,9 +324,13 @@ private slots:
         if (ignored)
             QCOMPARE(lines.value(next++), QByteArray("still open: Ctrl+X"));
         const QByteArray counters = lines.value(next++);
+        // The game that ended is counted in its opponent's and rule set's record too.
         QCOMPARE(lines.value(next++),
                  QByteArray("writes: Wins Lose Draw NotHintVisible NotSpeedGame StrongGame "
-                            "TransferGame Zoom"));
+                            "TransferGame Zoom") +
+                     (when == "game over" ? " RulesThrowInWins RulesThrowInLose RulesThrowInDraw "
+                                            "RulesThrowInBestStreak RulesThrowInStreak"
+                                          : ""));
         QCOMPARE(lines.size(), next);
 
         // A game ended in the box counts once; nothing else changes a counter, and a dialog
@@ -339,7 +343,14 @@ private slots:
             QCOMPARE(wins + lose + draw, 8u);
         else
             QCOMPARE(counters, QByteArray("counters 4 2 1"));
-        QCOMPARE(Read(), Stored(wins, lose, draw, 0, pauses ? 1 : 0));
+        QByteArray record; // the game's opponent and rule set: one game, its streak
+        if (when == "game over") {
+            const quint32 won = wins - 4, lost = lose - 2, drawn = draw - 1;
+            record = Dword("RulesThrowInWins", won) + Dword("RulesThrowInLose", lost) +
+                     Dword("RulesThrowInDraw", drawn) + Dword("RulesThrowInBestStreak", won) +
+                     Dword("RulesThrowInStreak", won ? 1 : lost ? 0xffffffffu : 0);
+        }
+        QCOMPARE(Read(), Stored(wins, lose, draw, 0, pauses ? 1 : 0) + record);
     }
 
     // The session ends while the load's error box is open: the box closes, then the window the

@@ -31,6 +31,11 @@ public:
         });
     }
     static QList<int> Counters(TfMain& w) { return {w.Wins, w.Lose, w.Draw}; }
+    // The throw-in games against the computer's rules, by outcome.
+    static QList<int> Breakdown(TfMain& w) {
+        const TRecord& r = w.FBreakdown.At(opRules, rsThrowIn);
+        return {r.Wins, r.Lose, r.Draw};
+    }
     static bool StrongPlays(TfMain& w) {
         return w.FStrong && w.FComputer == static_cast<TPolicy*>(w.FStrong.get());
     }
@@ -236,6 +241,7 @@ private slots:
         Finish(true);
         QCOMPARE(TfMainProbe::Game(*w).Outcome, ocLost);
         QCOMPARE(Counters(), (QList<int>{1, 0, 0}));
+        QCOMPARE(TfMainProbe::Breakdown(*w), Counters());
         QCOMPARE(boxes.last(), QStringLiteral("   Моя взяла!  \nПовтор раздачи: в счёт не идёт"));
         QCOMPARE(TfMainProbe::Game(*w).LastWinner, std::int8_t(ptMan));
         // The person, who won the last counted game, leads the next; its end counts again.
@@ -246,6 +252,7 @@ private slots:
         QCOMPARE(TfMainProbe::Game(*w).P.Attacker, std::int8_t(ptMan));
         Finish();
         QCOMPARE(Counters(), (QList<int>{1, 1, 0}));
+        QCOMPARE(TfMainProbe::Breakdown(*w), Counters());
         QCOMPARE(boxes.last(), QStringLiteral("   Моя взяла!  "));
         // A replay left at once keeps the leader too.
         w->mmReplay->trigger();

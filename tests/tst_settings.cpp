@@ -254,9 +254,15 @@ private slots:
         ++TfMainProbe::Lose(w);
         w.mmSpeedGame->trigger();
         Exit();
-        // The strong opponent's setting was not read and not chosen: not written either.
+        // The strong opponent's setting was not read and not chosen: not written either. The
+        // breakdown, cleared with the totals, is written as cleared.
+        QByteArray cleared;
+        for (const char* record :
+             {"RulesThrowIn", "RulesTransfer", "StrongThrowIn", "StrongTransfer"})
+            for (const char* field : {"Wins", "Lose", "Draw", "BestStreak", "Streak"})
+                cleared += Dword((QByteArray(record) + field).constData(), 0);
         QCOMPARE(Read(), Head + Dword("Wins", 0) + Dword("Lose", 1) + Dword("Draw", 0) +
-                             Dword("NotHintVisible", 1) + Dword("NotSpeedGame", 1));
+                             Dword("NotHintVisible", 1) + Dword("NotSpeedGame", 1) + cleared);
     }
 
     void unreadAfterAGame() {
