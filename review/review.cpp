@@ -48,13 +48,8 @@ bool IsChoice(const TLoggedMove& move) {
            move.Before.LegalActions().Count > 1;
 }
 
-TReview TReviewer::Run(const TMoveLog& log) {
-    TReview out;
-    FSolver.Clear();
-    int total = 0;
-    for (const TLoggedMove& m : log.Moves)
-        total += IsChoice(m);
-    int done = 0;
+std::vector<TReviewRow> ReviewRows(const TMoveLog& log) {
+    std::vector<TReviewRow> rows;
     int bout = 0;
     for (std::size_t i = 0; i < log.Moves.size(); ++i) {
         const TLoggedMove& m = log.Moves[i];
@@ -67,14 +62,28 @@ TReview TReviewer::Run(const TMoveLog& log) {
         row.Seat = m.Seat;
         row.Action = m.Action;
         row.Words = ActionWords(m.Before, m.Action);
-        if (IsChoice(m) && !Cancelled()) {
-            Judge(m, row);
-            if (!Cancelled() && Progress)
-                Progress(++done, total);
-        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+TReview TReviewer::Run(const TMoveLog& log) {
+    TReview out;
+    out.Rows = ReviewRows(log);
+    FSolver.Clear();
+    int total = 0;
+    for (const TLoggedMove& m : log.Moves)
+        total += IsChoice(m);
+    int done = 0;
+    for (TReviewRow& row : out.Rows) {
+        const TLoggedMove& m = log.Moves[row.Move];
+        if (!IsChoice(m) || Cancelled())
+            continue;
+        Judge(m, row);
+        if (!Cancelled() && Progress)
+            Progress(++done, total);
         out.Mistakes += row.Mark == mkMistake;
         out.Doubtful += row.Mark == mkDoubtful;
-        out.Rows.push_back(std::move(row));
     }
     out.Complete = !Cancelled();
     return out;

@@ -15,7 +15,7 @@
 // on every machine.
 struct TReviewSettings {
     int Samples = 64;          // deals of the unseen cards per choice while the stock is hidden
-    long SolverNodes = 200000; // positions the exact solver may visit per choice
+    long SolverNodes = 100000; // positions the exact solver may visit per choice
 };
 
 // What the review says of one of the person's choices.
@@ -80,6 +80,9 @@ private:
     TReviewSettings FSettings;
     TEndgameSolver FSolver;
 };
+
+// The rows of every move of both seats, with no verdicts yet.
+std::vector<TReviewRow> ReviewRows(const TMoveLog& log);
 
 // The person must choose among more than one action at this move.
 bool IsChoice(const TLoggedMove& move);
