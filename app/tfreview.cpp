@@ -93,7 +93,8 @@ TfReview::TfReview(const TMoveLog& log, QWidget* owner, TReviewSettings settings
 
     lSummary = new QLabel(this);
     layout->addWidget(lSummary);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* buttons = new QDialogButtonBox(this);
+    btnClose = buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(btnCancel, &QPushButton::clicked, this, [this] {

@@ -36,6 +36,7 @@ public:
     QProgressBar* pbProgress = nullptr;
     QPushButton* btnCancel = nullptr;
     QLabel* lSummary = nullptr;
+    QPushButton* btnClose = nullptr;
 
 private:
     void Start(TReviewSettings settings);
