@@ -73,6 +73,7 @@ public:
     QList<QAction*> mmZoomSizes;     // "100 %" ... "300 %", one checked: the setting
     // Learning from the games played (tfmain_replay.cpp).
     QAction* mmReplay = nullptr; // "Повторить раздачу", Shift+F2, after "Новая игра"
+    QAction* mmReview = nullptr; // "Разбор партии...", after "Повторить раздачу"
     QAction* mmBreakdown = nullptr; // "Подробная статистика...", Shift+F3, after "Статистика..."
 
 protected:
@@ -117,6 +118,9 @@ private:
     void mmReplayClick();
     // A game has ended: counted, unless it was a replay.
     void CountGame(TOutcome outcome);
+
+    // Reviewing the last game move by move (tfmain_review.cpp)
+    void mmReviewClick();
 
     // Game flow (tfmain_flow.cpp)
     void mmNewGameClick();

@@ -17,6 +17,10 @@ void TfMain::CreateLearnMenu() {
     mmReplay->setEnabled(false); // nothing dealt yet
     N1->insertAction(N3, mmReplay);
     connect(mmReplay, &QAction::triggered, this, [this] { Handler([this] { mmReplayClick(); }); });
+    mmReview = new QAction(QStringLiteral("Разбор партии..."), this);
+    mmReview->setEnabled(false); // no game ended or left yet
+    N1->insertAction(N3, mmReview);
+    connect(mmReview, &QAction::triggered, this, [this] { Handler([this] { mmReviewClick(); }); });
 }
 
 void TfMain::FollowGame() {
@@ -34,6 +38,7 @@ void TfMain::FollowGame() {
         }
         mmReplay->setEnabled(true);
     };
+    FRecorder->OnLogged = [this] { mmReview->setEnabled(FRecorder->Last().has_value()); };
 }
 
 // The deal of then, its leader, rule set and opponent; this run's last winner still leads

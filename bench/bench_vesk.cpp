@@ -5,6 +5,9 @@
 // program's start-up, shutdown and memory as whole processes under a real X server.
 #include "gamedriver.h"
 #include "headless.h"
+#include "playedgame.h"
+#include "review.h"
+#include "strong.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,9 +22,11 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <sys/resource.h>
 
 class TfMainProbe {
@@ -313,8 +318,61 @@ static void RulesWholeTransferGames(benchmark::State& state) {
     state.counters["failed"] = failed;
 }
 
+// The review of a whole game, the person playing by the computer's rules against either
+// opponent (0: the computer's own rules, 1: the strong one): each of 200 seeded games reviewed
+// once on one core, the median and the longest in milliseconds. The games are played first,
+// outside the timing.
+static void ReviewWholeGame(benchmark::State& state) {
+    const bool strong = state.range(0) != 0;
+    std::vector<TMoveLog> logs;
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+        TRulePolicy man;
+        TRulePolicy rules;
+        TStrongPolicy opponent;
+        logs.push_back(
+            playedgame::Play(seed, false, man, strong ? static_cast<TPolicy&>(opponent) : rules));
+    }
+    // Wall time, and the thread's own CPU time: the machine's other work shows in the first.
+    std::vector<double> ms;
+    std::vector<double> cpu;
+    auto cpuNow = [] {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+    };
+    int mistakes = 0;
+    int doubtful = 0;
+    for (auto _ : state) {
+        ms.clear();
+        cpu.clear();
+        for (const TMoveLog& log : logs) {
+            TReviewer reviewer;
+            const double cpuFrom = cpuNow();
+            const auto from = std::chrono::steady_clock::now();
+            const TReview r = reviewer.Run(log);
+            ms.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from)
+                    .count());
+            cpu.push_back(cpuNow() - cpuFrom);
+            mistakes += r.Mistakes;
+            doubtful += r.Doubtful;
+        }
+    }
+    auto median = [](std::vector<double>& v) {
+        std::sort(v.begin(), v.end());
+        return (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+    };
+    state.counters["median_ms"] = median(ms);
+    state.counters["max_ms"] = ms.back();
+    state.counters["cpu_median_ms"] = median(cpu);
+    state.counters["cpu_max_ms"] = cpu.back();
+    state.counters["mistakes"] = mistakes;
+    state.counters["doubtful"] = doubtful;
+}
+
 BENCHMARK(RulesWholeGames)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 BENCHMARK(RulesWholeTransferGames)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+BENCHMARK(ReviewWholeGame)->Arg(0)->Arg(1)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(CanPlay);
 BENCHMARK(ChooseAttack);
 BENCHMARK(ChooseDefence);
