@@ -20,6 +20,7 @@
 
 #include <csignal>
 #include <memory>
+#include <sys/prctl.h>
 
 class TfMainProbe {
 public:
@@ -173,6 +174,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Before anything asks for the session bus.
     QProcess daemon;
+    // Ends with the test, also when the test is killed.
+    daemon.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     daemon.start(QStringLiteral("dbus-daemon"),
                  {QStringLiteral("--session"), QStringLiteral("--nofork"),
                   QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1")});
