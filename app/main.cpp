@@ -59,6 +59,7 @@ int main(int argc, char* argv[]) {
     ApplyIdentity();
     // Before the window loads the settings, whose error box may be up when the session ends.
     ListenForTerminationSignals();
+    TfMain::AnimationAtFirstRun = true; // cards move unless the person turned it off
     auto* window = new TfMain;
     // Only after the window: the pile's shuffle at its creation deals no game.
     if (options.Seed)

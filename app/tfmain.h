@@ -5,6 +5,7 @@
 
 #include "breakdown.h"
 #include "cardbatch.h"
+#include "cardflight.h"
 #include "game.h"
 #include "gameplace.h"
 #include "lastwinner.h"
@@ -24,6 +25,7 @@
 
 class QAction;
 class QMenu;
+class TCardMotion;
 class TMoveRecorder;
 class TStrongPolicy;
 class TWindowView;
@@ -71,10 +73,17 @@ public:
     QAction* mmZoomOut = nullptr;    // "Мельче", Ctrl+-
     QAction* mmZoomNormal = nullptr; // "Обычный размер", Ctrl+0
     QList<QAction*> mmZoomSizes;     // "100 %" ... "300 %", one checked: the setting
+    QAction* mmAnimation = nullptr;  // "Анимация", last in "Вид"
     // Learning from the games played (tfmain_replay.cpp).
     QAction* mmReplay = nullptr; // "Повторить раздачу", Shift+F2, after "Новая игра"
     QAction* mmReview = nullptr; // "Разбор партии...", after "Повторить раздачу"
     QAction* mmBreakdown = nullptr; // "Подробная статистика...", Shift+F3, after "Статистика..."
+
+    // Whether "Анимация" is checked while nothing is stored: the program's first run says yes;
+    // a window made by a test has it off unless the test says otherwise.
+    static bool AnimationAtFirstRun;
+    // How much faster than the clock the cards move: 1 but in tests that play many games.
+    static qreal MotionTimeScale;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,6 +115,14 @@ private:
     void mmZoomClick(int percent);
     void mmZoomStepClick(int direction);
 
+    // Cards that move (tfmain_motion.cpp)
+    void CreateAnimationItem();
+    void mmAnimationClick();
+    // Runs `move`, which lays cards where they end. With "Анимация" on, the cards that moved are
+    // then shown on their way there, those of `order` one after the other, before it returns.
+    void Moving(TMotionKind kind, const std::function<void()>& move,
+                const QList<TCard*>& order = {});
+
     // Statistics (tfmain_statistic.cpp)
     void mmStatisticClick();
     void CreateBreakdownMenu();
@@ -118,6 +135,8 @@ private:
     void mmReplayClick();
     // A game has ended: counted, unless it was a replay.
     void CountGame(TOutcome outcome);
+    // The strong opponent sits in the computer's seat in the game now played.
+    bool StrongPlays() const;
 
     // Reviewing the last game move by move (tfmain_review.cpp)
     void mmReviewClick();
@@ -197,14 +216,23 @@ private:
     TClientArea* FClient = nullptr;
     TZoomView* FZoomView = nullptr;
     int FZoom = 100;
+    // The layer the cards fly over, made at the first motion.
+    TCardMotion* FMotion = nullptr;
 
     QMetaObject::Connection FStopConnection;
     int FHandlerDepth = 0;
     bool FCloseRequested = false;
     // Which stored settings the load could not read; they are not overwritten at exit unless
     // changed meanwhile.
-    enum : std::uint8_t { uvHint = 8, uvSpeed = 16, uvStrong = 32, uvTransfer = 64, uvZoom = 128 };
-    std::uint8_t FUnreadValues = 0;
+    enum : std::uint16_t {
+        uvHint = 8,
+        uvSpeed = 16,
+        uvStrong = 32,
+        uvTransfer = 64,
+        uvZoom = 128,
+        uvAnimation = 256
+    };
+    std::uint16_t FUnreadValues = 0;
 };
 
 extern TfMain* fMain;

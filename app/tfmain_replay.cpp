@@ -33,8 +33,7 @@ void TfMain::FollowGame() {
     FRecorder->OnDeal = [this] {
         if (!FReplay.Playing) {
             const TMoveLog& log = *FRecorder->Current();
-            FReplay.Last = {log.Seed, log.Transfers, log.Leader,
-                            FStrong && FComputer == FStrong.get()};
+            FReplay.Last = {log.Seed, log.Transfers, log.Leader, StrongPlays()};
         }
         mmReplay->setEnabled(true);
     };
@@ -63,12 +62,16 @@ void TfMain::mmReplayClick() {
     PlayComputer();
 }
 
+bool TfMain::StrongPlays() const {
+    return FStrong && FComputer == FStrong.get();
+}
+
 void TfMain::CountGame(TOutcome outcome) {
     if (FReplay.Playing) {
         FGame.LastWinner = FReplay.KeptWinner;
         return;
     }
     FScore.Count(outcome);
-    FBreakdown.Count(FStrong && FComputer == FStrong.get() ? opStrong : opRules,
-                     FGame.P.Transfers ? rsTransfer : rsThrowIn, outcome);
+    FBreakdown.Count(StrongPlays() ? opStrong : opRules, FGame.P.Transfers ? rsTransfer : rsThrowIn,
+                     outcome);
 }

@@ -83,6 +83,7 @@ void TfMain::CreateMenu() {
     mmExit = N1->addAction(QStringLiteral("Выход"));
     mmExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     CreateViewMenu(); // "Вид"
+    CreateAnimationItem();
     N5 = MainMenu->addMenu(QStringLiteral("&?"));
     mmRules = N5->addAction(QStringLiteral("Правила игры"));
     mmRules->setShortcut(QKeySequence(Qt::Key_F1));

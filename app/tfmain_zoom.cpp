@@ -144,7 +144,7 @@ void TfMain::mmZoomClick(int percent) {
     if (!ZoomFits(percent))
         return;
     SetZoom(percent);
-    FUnreadValues &= std::uint8_t(~uvZoom);
+    FUnreadValues &= std::uint16_t(~uvZoom);
 }
 
 void TfMain::mmZoomStepClick(int direction) {

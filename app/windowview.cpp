@@ -61,30 +61,41 @@ void TWindowView::RolesSet() {
 }
 
 void TWindowView::TableCleared() {
-    W->GamePlace->ClearTable();
+    W->Moving(mkDiscard, [this] { W->GamePlace->ClearTable(); });
 }
 
 void TWindowView::Drawn(TVeskPlayerType hand, int count) {
     TPlayerPlace* place = W->PlaceOf(hand);
-    TPlayerPlace::ArrangeOnce once(place);
-    for (int i = 0; i < count; ++i)
-        place->AddCard(W->CardBatch->PopCard());
+    QList<TCard*> dealt;
+    W->Moving(
+        mkDeal,
+        [&] {
+            TPlayerPlace::ArrangeOnce once(place);
+            for (int i = 0; i < count; ++i) {
+                TCard* card = W->CardBatch->PopCard();
+                dealt << card;
+                place->AddCard(card);
+            }
+        },
+        dealt);
 }
 
 void TWindowView::Arranged(TVeskPlayerType hand) {
-    W->PlaceOf(hand)->Arrange();
+    W->Moving(mkArrange, [&] { W->PlaceOf(hand)->Arrange(); });
 }
 
 void TWindowView::Laid(TVeskPlayerType hand, int index, bool attack) {
-    TCard* card = W->PlaceOf(hand)->ExtractCard(index);
-    if (attack)
-        W->GamePlace->PutAttack(card);
-    else
-        W->GamePlace->PutDefence(card);
+    W->Moving(mkLay, [&] {
+        TCard* card = W->PlaceOf(hand)->ExtractCard(index);
+        if (attack)
+            W->GamePlace->PutAttack(card);
+        else
+            W->GamePlace->PutDefence(card);
+    });
 }
 
 void TWindowView::TableTaken(TVeskPlayerType hand) {
-    W->PlaceOf(hand)->AddCards(W->GamePlace->Cards);
+    W->Moving(mkTake, [&] { W->PlaceOf(hand)->AddCards(W->GamePlace->Cards); });
 }
 
 void TWindowView::GameEnded(TOutcome outcome) {

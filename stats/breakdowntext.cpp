@@ -66,9 +66,9 @@ std::vector<QStringList> BreakdownRows(const TBreakdown& breakdown, std::int32_t
             const TRecord& rec = breakdown.At(TOpponent(o), TRuleSet(r));
             rows.push_back(Row(Opponents[o], RuleSets[r], rec.Wins, rec.Lose, rec.Draw,
                                QString::number(rec.BestStreak), StreakText(rec.Streak), locale));
-            sum.Wins = std::int32_t(std::uint32_t(sum.Wins) + std::uint32_t(rec.Wins));
-            sum.Lose = std::int32_t(std::uint32_t(sum.Lose) + std::uint32_t(rec.Lose));
-            sum.Draw = std::int32_t(std::uint32_t(sum.Draw) + std::uint32_t(rec.Draw));
+            sum.Wins = vesk::WrappingSum(sum.Wins, rec.Wins, 0);
+            sum.Lose = vesk::WrappingSum(sum.Lose, rec.Lose, 0);
+            sum.Draw = vesk::WrappingSum(sum.Draw, rec.Draw, 0);
         }
     // Counted by an earlier version, or by hand in the file: shown apart, so that the rows
     // add up to the totals.

@@ -16,7 +16,8 @@
 #include <sys/prctl.h>
 #include <unistd.h>
 
-// The file as the program writes it: the header, then the seven values in their order.
+// The file as the program writes it: the header, then the nine values in their order; a window
+// made by a test has "Анимация" off on a first run.
 inline const QByteArray Head = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tovrel]\n";
 
 inline QByteArray Dword(const char* name, quint32 value) {
@@ -25,10 +26,12 @@ inline QByteArray Dword(const char* name, quint32 value) {
 }
 
 inline QByteArray Stored(quint32 wins, quint32 lose, quint32 draw, quint32 hint, quint32 speed,
-                         quint32 strong = 0, quint32 transfer = 0, quint32 zoom = 100) {
+                         quint32 strong = 0, quint32 transfer = 0, quint32 zoom = 100,
+                         quint32 notAnimation = 1) {
     return Head + Dword("Wins", wins) + Dword("Lose", lose) + Dword("Draw", draw) +
            Dword("NotHintVisible", hint) + Dword("NotSpeedGame", speed) +
-           Dword("StrongGame", strong) + Dword("TransferGame", transfer) + Dword("Zoom", zoom);
+           Dword("StrongGame", strong) + Dword("TransferGame", transfer) + Dword("Zoom", zoom) +
+           Dword("NotAnimation", notAnimation);
 }
 
 // While it lives, this thread's file access is checked as for an ordinary user: the superuser

@@ -10,6 +10,7 @@
 #include "modal.h"
 #include "registry.h"
 #include "settingsfolder.h"
+#include "signalcatch.h"
 #include "singleinstance.h"
 #include "tfmain.h"
 
@@ -49,17 +50,6 @@ class TestInstance : public QObject, public SettingsFolder {
     // this process answers the bus while the second start waits for it.
     static void RunToEnd(QProcess& p) {
         QTRY_VERIFY_WITH_TIMEOUT(p.state() == QProcess::NotRunning, 60000);
-    }
-
-    // Whether the process `pid` has a handler for the signal in place.
-    static bool Catches(qint64 pid, int signal) {
-        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-        if (!status.open(QIODevice::ReadOnly))
-            return false;
-        for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith("SigCgt:"))
-                return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
-        return false;
     }
 
 private slots:
@@ -161,7 +151,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(holder(), gamePid, 60000);
         QVERIFY2(game.state() == QProcess::Running, game.readAllStandardError().constData());
         // The signal closes the window the ordinary way once the program listens for it.
-        QTRY_VERIFY_WITH_TIMEOUT(Catches(gamePid, SIGTERM), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(CatchesSignal(gamePid, SIGTERM), 60000);
         ::kill(pid_t(gamePid), SIGTERM);
         RunToEnd(game);
         QCOMPARE(game.exitStatus(), QProcess::NormalExit);

@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(Read(), Head + Dword("Draw", 7) + Dword("Wins", 0) + Dword("Lose", 0) +
                              Dword("NotHintVisible", 0) + Dword("NotSpeedGame", 0) +
                              Dword("StrongGame", 0) + Dword("TransferGame", 0) +
-                             Dword("Zoom", 100));
+                             Dword("Zoom", 100) + Dword("NotAnimation", 1));
     }
 
     void hiddenHintShownByTheMenu() {
@@ -379,7 +379,8 @@ private slots:
                          "\"NotSpeedGame\"=dword:00000000\r\n"
                          "\"StrongGame\"=dword:00000000\r\n"
                          "\"TransferGame\"=dword:00000000\r\n"
-                         "\"Zoom\"=dword:00000064\r\n");
+                         "\"Zoom\"=dword:00000064\r\n"
+                         "\"NotAnimation\"=dword:00000001\r\n");
     }
 
     // A run that never reaches the window's destruction leaves the file as it was.

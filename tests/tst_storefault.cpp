@@ -40,8 +40,8 @@ public:
 namespace {
 
 const QString Key = QStringLiteral("Software\\Tovrel");
-const char* const Names[] = {"Wins",         "Lose",       "Draw",         "NotHintVisible",
-                             "NotSpeedGame", "StrongGame", "TransferGame", "Zoom"};
+const char* const Names[] = {"Wins",       "Lose",         "Draw", "NotHintVisible", "NotSpeedGame",
+                             "StrongGame", "TransferGame", "Zoom", "NotAnimation"};
 constexpr int StoredCount = int(std::size(Names));
 
 using Values = std::array<quint32, StoredCount>; // in the order the window stores them
@@ -99,6 +99,7 @@ int WindowStoreChild(int index, TStep at) {
     w->mmStrongGame->trigger();
     w->mmTransferGame->trigger();
     w->mmZoomSizes[1]->trigger();
+    w->mmAnimation->trigger();
     TRegistry::SetStepHook([at, target = QString::fromLatin1(Names[index])](
                                TStep s, const QString& n) { KillAt(s, n, at, target); });
     delete w;
@@ -276,8 +277,8 @@ private slots:
     void killedWhileTheWindowStores() {
         QFETCH(int, index);
         QFETCH(TStep, step);
-        const Values before = {4, 2, 1, 0, 0, 0, 0, 100};
-        const Values changed = {5, 6, 7, 1, 1, 1, 1, 125};
+        const Values before = {4, 2, 1, 0, 0, 0, 0, 100, 0};
+        const Values changed = {5, 6, 7, 1, 1, 1, 1, 125, 1};
         Write(Stored(before));
         QCOMPARE(RunKilled({QStringLiteral("window"), QString::number(index),
                             QString::number(int(step))}),
@@ -309,7 +310,7 @@ private slots:
         QFETCH(QStringList, secondChanges);
         QFETCH(bool, firstExitsFirst);
         const QByteArray extra = "\"Player\"=\"Аня\"\n";
-        const Values before = {4, 2, 1, 0, 0, 0, 0, 100};
+        const Values before = {4, 2, 1, 0, 0, 0, 0, 100, 0};
         Write(Stored(before, extra));
 
         QProcess runs[2];

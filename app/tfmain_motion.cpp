@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 Мастерская «Зелёное сукно»
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// "Анимация": the cards seen on their way. The game lays every card where it ends at once, as
+// without motion; only then are the cards that moved shown travelling there, while nothing
+// else happens and no input reaches the game.
+#include "tfmain.h"
+
+#include "cardmotion.h"
+#include "inputblocker.h"
+#include "zoom.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+
+#include <utility>
+#include <vector>
+
+bool TfMain::AnimationAtFirstRun = false;
+qreal TfMain::MotionTimeScale = 1;
+
+namespace {
+// Input waits as during a pause, but the exit key closes the window: the motion ends at once.
+class TMotionBlocker : public TInputBlocker {
+public:
+    TMotionBlocker(QWidget* window, QKeySequence exit) : W(window), Exit(std::move(exit)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && !Exit.isEmpty()) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (QKeySequence(key->keyCombination()) == Exit && !key->isAutoRepeat())
+                QMetaObject::invokeMethod(W, &QWidget::close, Qt::QueuedConnection);
+        }
+        return TInputBlocker::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* W;
+    QKeySequence Exit;
+};
+
+TCardLook LookOf(const TCard* card, const QWidget* area) {
+    TCardLook look;
+    if (!card || !area->isAncestorOf(card))
+        return look;
+    look.Rect = QRectF(card->mapTo(area, QPoint(0, 0)), QSizeF(card->size()));
+    look.Shown = card->isVisibleTo(area);
+    look.FaceUp = card->Faced() && card->Orientation() == coVertical;
+    look.Orientation = card->Orientation();
+    return look;
+}
+} // namespace
+
+void TfMain::CreateAnimationItem() {
+    N6->addSeparator();
+    mmAnimation = N6->addAction(QStringLiteral("Анимация"));
+    mmAnimation->setCheckable(true);
+    mmAnimation->setChecked(AnimationAtFirstRun);
+    // Qt has already toggled the check mark; undo that so only the handler changes it.
+    connect(mmAnimation, &QAction::triggered, this, [this](bool checked) {
+        mmAnimation->setChecked(!checked);
+        Handler([this] { mmAnimationClick(); });
+    });
+}
+
+void TfMain::mmAnimationClick() {
+    mmAnimation->setChecked(!mmAnimation->isChecked());
+    FUnreadValues &= std::uint16_t(~uvAnimation);
+}
+
+void TfMain::Moving(TMotionKind kind, const std::function<void()>& move,
+                    const QList<TCard*>& order) {
+    // Nothing to see: the cards only jump, and no time is added.
+    if (!mmAnimation->isChecked() || FCloseRequested || !isVisible() || isMinimized()) {
+        move();
+        return;
+    }
+    auto looks = [this] {
+        std::vector<std::pair<TCard*, TCardLook>> all;
+        all.reserve(CardBatch->Cards.size());
+        for (TCard* card : CardBatch->Cards)
+            all.emplace_back(card, LookOf(card, FClient));
+        return all;
+    };
+    const auto before = looks();
+    move();
+    std::vector<TCardFlight> flights = PlanFlights(before, looks(), order, TimingOf(kind));
+    if (flights.empty())
+        return;
+    if (!FMotion)
+        FMotion = new TCardMotion(FClient, GamePlace->Ground());
+    FMotion->Start(std::move(flights));
+    TMotionBlocker blocker(this, mmExit->shortcut());
+    // Each frame from the clock, so that a window not painted meanwhile (minimised, covered)
+    // still ends its motion in time.
+    const QScreen* screen = this->screen();
+    const qreal rate = screen && screen->refreshRate() > 1 ? screen->refreshRate() : 60;
+    QTimer frames;
+    frames.setTimerType(Qt::PreciseTimer);
+    frames.setInterval(std::max(4, int(1000 / rate)));
+    QEventLoop loop;
+    QElapsedTimer clock;
+    clock.start();
+    const qreal length = FMotion->Length();
+    connect(&frames, &QTimer::timeout, &loop, [&] {
+        const qreal at = clock.nsecsElapsed() / 1e6 * MotionTimeScale;
+        if (at >= length || FCloseRequested)
+            loop.quit();
+        else
+            FMotion->SetTime(at);
+    });
+    frames.start();
+    loop.exec();
+    FMotion->Finish();
+}
