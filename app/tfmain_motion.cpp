@@ -12,8 +12,8 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QEventLoop>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
 #include <QTimer>
@@ -25,24 +25,22 @@ bool TfMain::AnimationAtFirstRun = false;
 qreal TfMain::MotionTimeScale = 1;
 
 namespace {
-// Input waits as during a pause, but the exit key closes the window: the motion ends at once.
+// Input waits as during a pause, but the exit item's key closes the window: the motion ends at
+// once.
 class TMotionBlocker : public TInputBlocker {
 public:
-    TMotionBlocker(QWidget* window, QKeySequence exit) : W(window), Exit(std::move(exit)) {}
+    TMotionBlocker(QWidget* window, QAction* exit) : W(window), Exit(exit) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress && !Exit.isEmpty()) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if (QKeySequence(key->keyCombination()) == Exit && !key->isAutoRepeat())
-                QMetaObject::invokeMethod(W, &QWidget::close, Qt::QueuedConnection);
-        }
+        if (event->type() == QEvent::Shortcut && watched == Exit)
+            QMetaObject::invokeMethod(W, &QWidget::close, Qt::QueuedConnection);
         return TInputBlocker::eventFilter(watched, event);
     }
 
 private:
     QWidget* W;
-    QKeySequence Exit;
+    QAction* Exit;
 };
 
 TCardLook LookOf(const TCard* card, const QWidget* area) {
@@ -96,7 +94,7 @@ void TfMain::Moving(TMotionKind kind, const std::function<void()>& move,
     if (!FMotion)
         FMotion = new TCardMotion(FClient, GamePlace->Ground());
     FMotion->Start(std::move(flights));
-    TMotionBlocker blocker(this, mmExit->shortcut());
+    TMotionBlocker blocker(this, mmExit);
     // Each frame from the clock, so that a window not painted meanwhile (minimised, covered)
     // still ends its motion in time.
     const QScreen* screen = this->screen();

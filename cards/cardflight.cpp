@@ -71,6 +71,7 @@ std::vector<TCardFlight> PlanFlights(const std::vector<std::pair<TCard*, TCardLo
         f.To = f.From;
         f.To.Rect.translate(-leavingRight - 2, 0);
         f.To.FaceUp = false;
+        f.To.Shown = false;
     }
     // Those set off later are drawn on top, as they come off the top of what they leave.
     std::stable_sort(flights.begin(), flights.end(),
@@ -82,11 +83,8 @@ TFlightFrame FrameAt(const TCardFlight& flight, qreal ms) {
     const qreal t = flight.Duration > 0 ? (ms - flight.Start) / flight.Duration : 1.0;
     if (t <= 0)
         return Still(flight.From);
-    if (t >= 1) {
-        TFlightFrame end = Still(flight.To);
-        end.Drawn = flight.To.Shown;
-        return end;
-    }
+    if (t >= 1)
+        return Still(flight.To);
     static const QEasingCurve curve(QEasingCurve::InOutQuad);
     const qreal u = curve.valueForProgress(t);
     TFlightFrame f;

@@ -187,6 +187,52 @@ private slots:
         QCOMPARE(errors, QStringList());
     }
 
+    // "Анимация": stored negated, on where nothing is stored on the program's first run.
+    void animationSetting_data() {
+        QTest::addColumn<bool>("program");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<bool>("toggle");
+        QTest::addColumn<quint32>("stored");
+        auto file = [](quint32 v) { return Stored(0, 0, 0, 0, 0, 0, 0, 100, v); };
+        QTest::newRow("absent, the program") << true << Head << true << false << 0u;
+        QTest::newRow("absent, a test's window") << false << Head << false << false << 1u;
+        QTest::newRow("0") << false << file(0) << true << false << 0u;
+        QTest::newRow("1") << true << file(1) << false << false << 1u;
+        QTest::newRow("any non-zero") << true << file(0xfffffffe) << false << false << 1u;
+        QTest::newRow("absent, turned off") << true << Head << true << true << 1u;
+        QTest::newRow("1, turned on") << true << file(1) << false << true << 0u;
+    }
+
+    void animationSetting() {
+        QFETCH(bool, program);
+        QFETCH(QByteArray, file);
+        QFETCH(bool, checked);
+        QFETCH(bool, toggle);
+        QFETCH(quint32, stored);
+        const bool firstRun = TfMain::AnimationAtFirstRun;
+        TfMain::AnimationAtFirstRun = program;
+        Write(file);
+        TfMain& w = Start();
+        QCOMPARE(w.mmAnimation->isChecked(), checked);
+        if (toggle)
+            w.mmAnimation->trigger();
+        QCOMPARE(w.mmAnimation->isChecked(), toggle ? !checked : checked);
+        Exit();
+        QCOMPARE(Read(), Stored(0, 0, 0, 0, 0, 0, 0, 100, stored));
+        TfMain& again = Start();
+        QCOMPARE(again.mmAnimation->isChecked(), stored == 0);
+        // One choice, one change of the mark; two, and it is back.
+        again.mmAnimation->trigger();
+        QCOMPARE(again.mmAnimation->isChecked(), stored != 0);
+        again.mmAnimation->trigger();
+        QCOMPARE(again.mmAnimation->isChecked(), stored == 0);
+        Exit();
+        TfMain::AnimationAtFirstRun = firstRun;
+        QCOMPARE(Read(), Stored(0, 0, 0, 0, 0, 0, 0, 100, stored));
+        QCOMPARE(errors, QStringList());
+    }
+
     void anyNonZeroCountsAsOne() {
         Write(Stored(0, 0, 0, 0xffffffff, 5));
         TfMain& w = Start();
