@@ -93,7 +93,7 @@ void TfMain::Moving(TMotionKind kind, const std::function<void()>& move,
         return;
     if (!FMotion)
         FMotion = new TCardMotion(FClient, GamePlace->Ground());
-    FMotion->Start(std::move(flights));
+    FMotion->Start(std::move(flights), FZoom / 100.0 * devicePixelRatioF());
     TMotionBlocker blocker(this, mmExit);
     // Each frame from the clock, so that a window not painted meanwhile (minimised, covered)
     // still ends its motion in time.

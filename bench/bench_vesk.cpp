@@ -27,6 +27,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <map>
 #include <sys/resource.h>
 
 class TfMainProbe {
@@ -233,23 +234,27 @@ static void Idle10s(benchmark::State& state) {
 
 // Whole processes of the program under the X server of $DISPLAY, median of the runs; `zoom`
 // is the stored size the program starts at (0: none stored, the first run's 100 %).
-static void RunProcesses(benchmark::State& state, int games, int zoom) {
-    QTemporaryDir settings;
+// The probe's settings: none stored, or the zoom it starts at.
+void PrepareProbe(QProcess& p, const QTemporaryDir& settings, int zoom) {
     if (zoom) {
         QFile file(settings.filePath(QStringLiteral("Tovrel.reg")));
         if (file.open(QIODevice::WriteOnly))
             file.write("REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tovrel]\n\"Zoom\"=dword:" +
                        QByteArray::number(zoom, 16).rightJustified(8, '0') + "\n");
     }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("XDG_CONFIG_HOME", settings.path());
+    p.setProcessEnvironment(env);
+}
+
+static void RunProcesses(benchmark::State& state, int games, int zoom) {
     for (auto _ : state) {
         std::vector<double> start, stop, rss;
         for (int run = 0; run < (games ? 1 : 10); ++run) {
+            QTemporaryDir settings; // each a first run, but for the zoom
             QProcess p;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert("QT_QPA_PLATFORM", "xcb");
-            if (zoom)
-                env.insert("XDG_CONFIG_HOME", settings.path());
-            p.setProcessEnvironment(env);
+            PrepareProbe(p, settings, zoom);
             QElapsedTimer t;
             t.start();
             p.start(QStringLiteral(VESK_PROBE), {QString::number(games)});
@@ -290,6 +295,36 @@ static void StartupShutdown(benchmark::State& state) {
 // memory at 300 % (the screen must hold it: `make bench` gives 2560 x 1600).
 static void StartupShutdownZoom(benchmark::State& state) {
     RunProcesses(state, int(state.range(1)), int(state.range(0)));
+}
+
+// One whole game with "Анимация" on, in the program under the X server of $DISPLAY at a zoom:
+// the frames while cards move (per second, the slowest from update to flush, the longest gap
+// between two) and the CPU they take.
+static void AnimatedGame(benchmark::State& state) {
+    for (auto _ : state) {
+        QTemporaryDir settings;
+        QProcess p;
+        PrepareProbe(p, settings, int(state.range(0)));
+        p.start(QStringLiteral(VESK_PROBE), {QStringLiteral("1"), QStringLiteral("animated")});
+        p.waitForFinished(300000);
+        const QByteArray out = p.readAllStandardOutput();
+        const int at = out.indexOf("motion ");
+        if (at < 0) {
+            state.SkipWithError("the probe measured no motion");
+            return;
+        }
+        std::map<QByteArray, double> said;
+        for (const QByteArray& pair : out.mid(at + 7).split('\n')[0].split(' '))
+            said[pair.split('=').value(0)] = pair.split('=').value(1).toDouble();
+        const double wall = said["wall_ms"];
+        state.counters["motions"] = said["motions"];
+        state.counters["moving_s"] = wall / 1e3;
+        state.counters["fps"] = wall > 0 ? said["frames"] / (wall / 1e3) : 0;
+        state.counters["slowest_frame_ms"] = said["slowest_frame_ms"];
+        state.counters["longest_gap_ms"] = said["slowest_gap_ms"];
+        state.counters["slowest_first_frame_ms"] = said["slowest_first_frame_ms"];
+        state.counters["cpu_while_moving_%"] = wall > 0 ? 100.0 * said["cpu_ms"] / wall : 0;
+    }
 }
 
 // Whole games in the rules core alone, the computer's choices on both sides, one core.
@@ -387,6 +422,7 @@ BENCHMARK(WholeGamesPainted)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(PausesCost)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(Idle10s)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(StartupShutdown)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(AnimatedGame)->Arg(100)->Arg(300)->Unit(benchmark::kSecond)->Iterations(1);
 BENCHMARK(StartupShutdownZoom)
     ->Args({100, 0})
     ->Args({200, 0})

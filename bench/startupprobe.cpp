@@ -3,6 +3,7 @@
 
 #include "startupprobe.h"
 
+#include "framemeter.h"
 #include "gamedriver.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 long PeakResidentKb() {
@@ -26,8 +28,10 @@ long PeakResidentKb() {
 
 class TFirstPaint : public QObject {
 public:
-    TFirstPaint(TfMain* w, int games) : QObject(w), W(w), Games(games) {
+    TFirstPaint(TfMain* w, int games, bool measureMotion) : QObject(w), W(w), Games(games) {
         w->installEventFilter(this);
+        if (measureMotion)
+            Meter = std::make_unique<TFrameMeter>(w);
     }
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && !Done) {
@@ -49,6 +53,8 @@ private:
             for (int g = 1; g <= Games; ++g)
                 driver.PlayGame(std::uint32_t(g));
         }
+        if (Meter)
+            std::printf("%s\n", Meter->Report().constData());
         std::printf("rss_kb %ld\n", PeakResidentKb());
         std::printf("exit\n");
         std::fflush(stdout);
@@ -60,9 +66,10 @@ private:
     TfMain* W;
     int Games;
     bool Done = false;
+    std::unique_ptr<TFrameMeter> Meter;
 };
 } // namespace
 
-void InstallStartupProbe(TfMain* window, int games) {
-    new TFirstPaint(window, games);
+void InstallStartupProbe(TfMain* window, int games, bool measureMotion) {
+    new TFirstPaint(window, games, measureMotion);
 }

@@ -27,8 +27,14 @@ TCardMotion::TCardMotion(QWidget* area, const QColor& ground) : QWidget(area) {
 
 TCardMotion::~TCardMotion() = default;
 
-void TCardMotion::Start(std::vector<TCardFlight> flights) {
+void TCardMotion::Start(std::vector<TCardFlight> flights, qreal scale) {
     FFlights = std::move(flights);
+    // Every picture made now, so that no frame waits for one (a face shown for the first time
+    // at a size is drawn then).
+    for (const TCardFlight& f : FFlights)
+        for (const bool faceUp : {f.From.FaceUp, f.To.FaceUp})
+            for (const TCardOrientation o : {f.From.Orientation, f.To.Orientation, coVertical})
+                Picture(f.Card, faceUp, o, scale);
     FLength = MotionLength(FFlights);
     FFrames.assign(FFlights.size(), TFlightFrame{});
     for (const TCardFlight& f : FFlights)
@@ -43,10 +49,16 @@ void TCardMotion::Start(std::vector<TCardFlight> flights) {
 QRect TCardMotion::Bounds(const TFlightFrame& frame) {
     if (!frame.Drawn)
         return {};
-    // Turned any way, a card stays within the square of its diagonal (119 pixels).
-    const int side = 124;
-    return QRect(qFloor(frame.Centre.x()) - side / 2, qFloor(frame.Centre.y()) - side / 2, side + 1,
-                 side + 1);
+    // The picture narrowed and turned as drawn, and a pixel around it for the smoothed edge.
+    const bool upright = frame.Orientation == coVertical;
+    const qreal w = (upright ? TCard::CardWidth : TCard::CardHeight) * frame.Width;
+    const qreal h = upright ? TCard::CardHeight : TCard::CardWidth;
+    const qreal a = qDegreesToRadians(frame.Angle);
+    const qreal c = std::abs(std::cos(a));
+    const qreal s = std::abs(std::sin(a));
+    const QSizeF size(w * c + h * s, w * s + h * c);
+    const QRectF r(frame.Centre - QPointF(size.width(), size.height()) / 2, size);
+    return r.toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
 void TCardMotion::SetTime(qreal ms) {

@@ -24,8 +24,9 @@ public:
     TCardMotion(QWidget* area, const QColor& ground);
     ~TCardMotion() override;
 
-    // Hides the cards that arrive somewhere and shows their pictures at the start.
-    void Start(std::vector<TCardFlight> flights);
+    // Hides the cards that arrive somewhere and shows their pictures at the start; `scale`:
+    // the device pixels per layout pixel the layer is shown at.
+    void Start(std::vector<TCardFlight> flights, qreal scale);
     // Shows the moment `ms` into the motion; repaints only where a picture was or now is.
     void SetTime(qreal ms);
     // Every card shown where it lies; the layer hides and lets its pictures go.
