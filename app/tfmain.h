@@ -216,7 +216,7 @@ private:
     TClientArea* FClient = nullptr;
     TZoomView* FZoomView = nullptr;
     int FZoom = 100;
-    // The layer the cards fly over, made at the first motion.
+    // The layer the cards fly over while they move.
     TCardMotion* FMotion = nullptr;
 
     QMetaObject::Connection FStopConnection;

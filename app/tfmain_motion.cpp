@@ -91,8 +91,10 @@ void TfMain::Moving(TMotionKind kind, const std::function<void()>& move,
     std::vector<TCardFlight> flights = PlanFlights(before, looks(), order, TimingOf(kind));
     if (flights.empty())
         return;
-    if (!FMotion)
-        FMotion = new TCardMotion(FClient, GamePlace->Ground());
+    // The layer lives only while cards move: between motions nothing of it is there, not even
+    // for a screen reader.
+    TCardMotion motion(FClient, GamePlace->Ground());
+    FMotion = &motion;
     FMotion->Start(std::move(flights), FZoom / 100.0 * devicePixelRatioF());
     TMotionBlocker blocker(this, mmExit);
     // Each frame from the clock, so that a window not painted meanwhile (minimised, covered)
@@ -116,4 +118,5 @@ void TfMain::Moving(TMotionKind kind, const std::function<void()>& move,
     frames.start();
     loop.exec();
     FMotion->Finish();
+    FMotion = nullptr;
 }

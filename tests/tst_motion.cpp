@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <functional>
 #include <memory>
 
 class TfMainProbe {
@@ -83,6 +84,20 @@ public:
     int Shown = 0;
 };
 
+// Acts once, as soon as cards move in the window, from inside that motion.
+void WhenMoving(TfMain* w, std::function<void()> act) {
+    auto* poll = new QTimer(w);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, w, [w, poll, act] {
+        if (!TfMainProbe::Moving(*w))
+            return;
+        poll->stop();
+        poll->deleteLater();
+        act();
+    });
+    poll->start();
+}
+
 // A window with "Анимация" as asked, shown: only a window that can be seen moves its cards.
 std::unique_ptr<TfMain> Window(bool animated) {
     auto w = std::make_unique<TfMain>();
@@ -92,6 +107,19 @@ std::unique_ptr<TfMain> Window(bool animated) {
     if (!QTest::qWaitForWindowExposed(w.get()))
         qWarning("the window was never exposed");
     return w;
+}
+
+// The window after the deal of a seed with "Анимация" off; the settings it stored are gone.
+QString DealtWithoutMotion(std::uint32_t seed) {
+    QString scene;
+    {
+        auto w = Window(false);
+        TCardBatch::UseSeedsFrom(seed);
+        w->mmNewGame->trigger();
+        scene = TfMainProbe::Scene(*w);
+    }
+    QFile::remove(vesk::TRegistry::FileName());
+    return scene;
 }
 } // namespace
 
@@ -245,21 +273,13 @@ private slots:
     // Clicks, keys and menu keys during the deal change nothing: the game is where it would
     // be without them, and no dialog opened.
     void inputDuringAMotionChangesNothing() {
-        QString reference;
-        {
-            auto w = Window(false);
-            TCardBatch::UseSeedsFrom(4);
-            w->mmNewGame->trigger();
-            reference = TfMainProbe::Scene(*w);
-        }
-        QFile::remove(vesk::TRegistry::FileName());
+        const QString reference = DealtWithoutMotion(4);
         TfMain::MotionTimeScale = 0.25; // the deal takes 2.4 s
         auto w = Window(true);
         int dialogs = 0;
         vesk::SetModalHook([&dialogs](QDialog*) { return ++dialogs, 0; });
         bool sent = false;
-        QTimer::singleShot(100, w.get(), [&] {
-            QVERIFY(TfMainProbe::Moving(*w));
+        WhenMoving(w.get(), [&] {
             QTest::mouseClick(w->bbtStop, Qt::LeftButton);
             if (!w->PlayerPlace1->Cards.isEmpty())
                 QTest::mouseClick(w->PlayerPlace1->Cards.first(), Qt::LeftButton);
@@ -291,14 +311,7 @@ private slots:
     // window closes after the handler and stores the settings once.
     void closeDuringAMotion() {
         QFETCH(QByteArray, how);
-        QString reference;
-        {
-            auto w = Window(false);
-            TCardBatch::UseSeedsFrom(9);
-            w->mmNewGame->trigger();
-            reference = TfMainProbe::Scene(*w);
-        }
-        QFile::remove(vesk::TRegistry::FileName());
+        const QString reference = DealtWithoutMotion(9);
         TfMain::MotionTimeScale = 0.01; // a motion would take a minute
         auto w = Window(true);
         CloseOnTerminationSignal(w.get());
@@ -308,8 +321,9 @@ private slots:
             [&stored](vesk::TRegistry::TWriteStep step, const QString& name) {
                 stored += step == vesk::TRegistry::TWriteStep::Replaced && name == "Wins";
             });
-        QTimer::singleShot(100, w.get(), [&] {
-            QVERIFY(TfMainProbe::Moving(*w));
+        bool asked = false;
+        WhenMoving(w.get(), [&] {
+            asked = true;
             if (how == "close box") {
                 QCloseEvent close;
                 QCoreApplication::sendEvent(w->windowHandle(), &close);
@@ -324,6 +338,7 @@ private slots:
         TCardBatch::UseSeedsFrom(9);
         w->mmNewGame->trigger();
         // Well before even one of the motions left would have ended.
+        QVERIFY(asked);
         QVERIFY2(clock.elapsed() < 20000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(TfMainProbe::Scene(*w), reference);
         QTRY_VERIFY(!w->isVisible());
