@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 
@@ -95,6 +96,7 @@ void TfMain::Moving(TMotionKind kind, const std::function<void()>& move,
     // for a screen reader.
     TCardMotion motion(FClient, GamePlace->Ground());
     FMotion = &motion;
+    const auto forget = qScopeGuard([this] { FMotion = nullptr; });
     FMotion->Start(std::move(flights), FZoom / 100.0 * devicePixelRatioF());
     TMotionBlocker blocker(this, mmExit);
     // Each frame from the clock, so that a window not painted meanwhile (minimised, covered)
@@ -118,5 +120,4 @@ void TfMain::Moving(TMotionKind kind, const std::function<void()>& move,
     frames.start();
     loop.exec();
     FMotion->Finish();
-    FMotion = nullptr;
 }

@@ -25,7 +25,9 @@ TCardMotion::TCardMotion(QWidget* area, const QColor& ground) : QWidget(area) {
     hide();
 }
 
-TCardMotion::~TCardMotion() = default;
+TCardMotion::~TCardMotion() {
+    Finish(); // also when a motion is cut short: no card stays hidden
+}
 
 void TCardMotion::Start(std::vector<TCardFlight> flights, qreal scale) {
     FFlights = std::move(flights);
