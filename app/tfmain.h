@@ -25,7 +25,6 @@
 
 class QAction;
 class QMenu;
-class TCardMotion;
 class TMoveRecorder;
 class TStrongPolicy;
 class TWindowView;
@@ -216,8 +215,6 @@ private:
     TClientArea* FClient = nullptr;
     TZoomView* FZoomView = nullptr;
     int FZoom = 100;
-    // The layer the cards fly over while they move.
-    TCardMotion* FMotion = nullptr;
 
     QMetaObject::Connection FStopConnection;
     int FHandlerDepth = 0;

@@ -15,7 +15,6 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QMenu>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 
@@ -50,7 +49,7 @@ TCardLook LookOf(const TCard* card, const QWidget* area) {
         return look;
     look.Rect = QRectF(card->mapTo(area, QPoint(0, 0)), QSizeF(card->size()));
     look.Shown = card->isVisibleTo(area);
-    look.FaceUp = card->Faced() && card->Orientation() == coVertical;
+    look.FaceUp = card->ShowsFace();
     look.Orientation = card->Orientation();
     return look;
 }
@@ -95,9 +94,7 @@ void TfMain::Moving(TMotionKind kind, const std::function<void()>& move,
     // The layer lives only while cards move: between motions nothing of it is there, not even
     // for a screen reader.
     TCardMotion motion(FClient, GamePlace->Ground());
-    FMotion = &motion;
-    const auto forget = qScopeGuard([this] { FMotion = nullptr; });
-    FMotion->Start(std::move(flights), FZoom / 100.0 * devicePixelRatioF());
+    motion.Start(std::move(flights), FZoom / 100.0 * devicePixelRatioF());
     TMotionBlocker blocker(this, mmExit);
     // Each frame from the clock, so that a window not painted meanwhile (minimised, covered)
     // still ends its motion in time.
@@ -109,15 +106,15 @@ void TfMain::Moving(TMotionKind kind, const std::function<void()>& move,
     QEventLoop loop;
     QElapsedTimer clock;
     clock.start();
-    const qreal length = FMotion->Length();
+    const qreal length = motion.Length();
     connect(&frames, &QTimer::timeout, &loop, [&] {
         const qreal at = clock.nsecsElapsed() / 1e6 * MotionTimeScale;
         if (at >= length || FCloseRequested)
             loop.quit();
         else
-            FMotion->SetTime(at);
+            motion.SetTime(at);
     });
     frames.start();
     loop.exec();
-    FMotion->Finish();
+    motion.Finish();
 }

@@ -66,7 +66,7 @@ void TWindowView::TableCleared() {
 
 void TWindowView::Drawn(TVeskPlayerType hand, int count) {
     TPlayerPlace* place = W->PlaceOf(hand);
-    QList<TCard*> dealt;
+    QList<TCard*> dealt; // filled by the move, read after it: the order the cards left the stock
     W->Moving(
         mkDeal,
         [&] {

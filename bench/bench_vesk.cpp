@@ -232,9 +232,8 @@ static void Idle10s(benchmark::State& state) {
     (void)w;
 }
 
-// Whole processes of the program under the X server of $DISPLAY, median of the runs; `zoom`
-// is the stored size the program starts at (0: none stored, the first run's 100 %).
-// The probe's settings: none stored, or the zoom it starts at.
+// The probe's settings, a first run's but for `zoom`, the stored size it starts at (0: none
+// stored, the first run's 100 %); the probe under the X server of $DISPLAY.
 void PrepareProbe(QProcess& p, const QTemporaryDir& settings, int zoom) {
     if (zoom) {
         QFile file(settings.filePath(QStringLiteral("Tovrel.reg")));
@@ -248,11 +247,12 @@ void PrepareProbe(QProcess& p, const QTemporaryDir& settings, int zoom) {
     p.setProcessEnvironment(env);
 }
 
+// Whole processes of the program, median of the runs.
 static void RunProcesses(benchmark::State& state, int games, int zoom) {
     for (auto _ : state) {
         std::vector<double> start, stop, rss;
         for (int run = 0; run < (games ? 1 : 10); ++run) {
-            QTemporaryDir settings; // each a first run, but for the zoom
+            QTemporaryDir settings;
             QProcess p;
             PrepareProbe(p, settings, zoom);
             QElapsedTimer t;

@@ -46,6 +46,8 @@ public:
     void SetFaced(bool f) { FFaced = f; } // never repaints by itself
 
     TCardOrientation Orientation() const { return FOrientation; }
+    // A crosswise card always shows its back.
+    bool ShowsFace() const { return FFaced && FOrientation == coVertical; }
     void SetOrientation(TCardOrientation o);
 
     // The card's own notion of visibility: a parentless card keeps it but shows nowhere,

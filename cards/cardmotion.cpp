@@ -11,6 +11,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <cmath>
 
 TCardMotion::TCardMotion(QWidget* area, const QColor& ground) : QWidget(area) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -36,8 +37,8 @@ void TCardMotion::Start(std::vector<TCardFlight> flights, qreal scale) {
     for (const TCardFlight& f : FFlights)
         for (const bool faceUp : {f.From.FaceUp, f.To.FaceUp})
             for (const TCardOrientation o : {f.From.Orientation, f.To.Orientation, coVertical})
-                Picture(f.Card, faceUp, o, scale);
-    FLength = MotionLength(FFlights);
+                if (!faceUp || o == coVertical) // a crosswise card shows its back
+                    Picture(f.Card, faceUp, o, scale);
     FFrames.assign(FFlights.size(), TFlightFrame{});
     for (const TCardFlight& f : FFlights)
         if (f.To.Shown)
@@ -119,25 +120,17 @@ void TCardMotion::paintEvent(QPaintEvent*) {
         return; // a turned painter: nothing of ours paints there
     const QTransform toDevice = p.deviceTransform();
     DevicePixels::TDeviceSpace space(p);
-    // Those waiting to set off lie under those on their way, the next to go on top.
-    std::vector<std::size_t> order;
-    for (std::size_t i = FFlights.size(); i-- > 0;)
-        if (FTime < FFlights[i].Start)
-            order.push_back(i);
-    for (std::size_t i = 0; i < FFlights.size(); ++i)
-        if (FTime >= FFlights[i].Start)
-            order.push_back(i);
-    for (std::size_t i : order) {
+    auto draw = [&](std::size_t i) {
         const TFlightFrame& f = FFrames[i];
         if (!f.Drawn)
-            continue;
+            return;
         const QPixmap& picture = Picture(FFlights[i].Card, f.FaceUp, f.Orientation, scale);
         const QPointF centre = toDevice.map(f.Centre);
         const QPointF half(picture.width() / 2.0, picture.height() / 2.0);
         if (f.Angle == 0 && f.Width == 1 && f.Opacity == 1) {
             const QPointF at = centre - half;
             p.drawPixmap(QPoint(qRound(at.x()), qRound(at.y())), picture);
-            continue;
+            return;
         }
         p.save();
         p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -147,5 +140,12 @@ void TCardMotion::paintEvent(QPaintEvent*) {
         p.setOpacity(f.Opacity);
         p.drawPixmap(-half, picture);
         p.restore();
-    }
+    };
+    // Those waiting to set off lie under those on their way, the next to go on top.
+    for (std::size_t i = FFlights.size(); i-- > 0;)
+        if (FTime < FFlights[i].Start)
+            draw(i);
+    for (std::size_t i = 0; i < FFlights.size(); ++i)
+        if (FTime >= FFlights[i].Start)
+            draw(i);
 }

@@ -31,8 +31,7 @@ public:
     void SetTime(qreal ms);
     // Every card shown where it lies; the layer hides and lets its pictures go.
     void Finish();
-    int Length() const { return FLength; }
-    bool Running() const { return !FFlights.empty(); }
+    int Length() const { return MotionLength(FFlights); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -45,7 +44,6 @@ private:
 
     std::vector<TCardFlight> FFlights;
     std::vector<TFlightFrame> FFrames;
-    int FLength = 0;
     qreal FTime = 0;
     // A card that is never shown, on a panel of the tables' ground, painted into the pictures.
     TPanel* FTray = nullptr;

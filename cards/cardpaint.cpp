@@ -25,7 +25,7 @@ const QColor HatchRed(255, 0, 0);
 
 void TCard::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (FFaced && FOrientation == coVertical)
+    if (ShowsFace())
         PaintFace(p);
     else
         PaintBack(p);

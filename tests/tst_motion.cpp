@@ -6,16 +6,16 @@
 #include "cardmotion.h"
 #include "gamedriver.h"
 #include "modal.h"
+#include "offscreenscreen.h"
 #include "registry.h"
 #include "termination.h"
+#include "zoom.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 
@@ -59,7 +59,11 @@ public:
             << QStringLiteral("%1/%2/%3").arg(w.Wins).arg(w.Lose).arg(w.Draw);
         return out.join('\n');
     }
-    static bool Moving(const TfMain& w) { return w.FMotion && w.FMotion->Running(); }
+    static bool Moving(const TfMain& w) {
+        const auto* layer =
+            w.FClient->findChild<TCardMotion*>(QString(), Qt::FindDirectChildrenOnly);
+        return layer && layer->isVisible();
+    }
 };
 
 Q_DECLARE_METATYPE(TCardLook)
@@ -356,13 +360,9 @@ private slots:
 
 int main(int argc, char** argv) {
     // A screen large enough for the zoomed table.
-    QTemporaryFile config(QDir::tempPath() + "/vesk-motion-screen-XXXXXX.json");
-    if (!config.open())
+    const auto screen = UseOffscreenScreen("2560x1600");
+    if (!screen)
         return 2;
-    config.write("{\"screens\": [{\"name\": \"big\", \"x\": 0, \"y\": 0, \"width\": 2560, "
-                 "\"height\": 1600, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}");
-    config.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
     QApplication app(argc, argv);
     TestMotion test;
     return QTest::qExec(&test, argc, argv);

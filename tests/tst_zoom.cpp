@@ -11,6 +11,7 @@
 #include "cardpicture.h"
 #include "greenparent.h"
 #include "modal.h"
+#include "offscreenscreen.h"
 #include "settingsfolder.h"
 #include "tfmain.h"
 #include "windowarranger.h"
@@ -28,7 +29,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
-#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 
@@ -863,15 +863,9 @@ int main(int argc, char** argv) {
     // An offscreen screen of the size asked for, its whole area free.
     const QByteArray size = qgetenv("VESK_ZOOM_SCREEN").isEmpty() ? QByteArray("2560x1600")
                                                                   : qgetenv("VESK_ZOOM_SCREEN");
-    const QList<QByteArray> wh = size.split('x');
-    QTemporaryFile config(QDir::tempPath() + "/vesk-zoom-screen-XXXXXX.json");
-    if (!config.open())
+    const auto screen = UseOffscreenScreen(size);
+    if (!screen)
         return 2;
-    config.write("{\"screens\": [{\"name\": \"zoom\", \"x\": 0, \"y\": 0, \"width\": " +
-                 wh.value(0) + ", \"height\": " + wh.value(1) +
-                 ", \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}");
-    config.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
     QApplication app(argc, argv);
     TestZoom test;
     return QTest::qExec(&test, argc, argv);
